@@ -1,0 +1,90 @@
+#include "document/arquivos.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <system_error>
+
+namespace mobrix {
+namespace {
+
+namespace fs = std::filesystem;
+
+ErroArquivo DeErrno(int e) {
+    if (e == 0) e = EIO;
+    return ErroArquivo{e, std::strerror(e)};
+}
+
+ErroArquivo DeCodigo(const std::error_code& ec) {
+    return ErroArquivo{ec.value() == 0 ? EIO : ec.value(), ec.message()};
+}
+
+struct FecharArquivo {
+    void operator()(std::FILE* f) const {
+        if (f) std::fclose(f);
+    }
+};
+using Arquivo = std::unique_ptr<std::FILE, FecharArquivo>;
+
+std::string NomeTemporario(const std::string& destino) {
+    fs::path p(destino);
+    std::random_device rd;
+    char sufixo[16];
+    std::snprintf(sufixo, sizeof sufixo, "%08x", rd());
+    return (p.parent_path() / ("." + p.filename().string() + "." + sufixo + ".tmp")).string();
+}
+
+ErroArquivo EscreverTudo(const std::string& caminho, const std::string& bytes) {
+    Arquivo f(std::fopen(caminho.c_str(), "wbx"));
+    if (!f) return DeErrno(errno);
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size())
+        return DeErrno(errno);
+    if (std::fflush(f.get()) != 0) return DeErrno(errno);
+    std::FILE* bruto = f.release();
+    if (std::fclose(bruto) != 0) return DeErrno(errno);
+    return {};
+}
+
+}  // namespace
+
+ErroArquivo LerArquivo(const std::string& caminho, std::string& bytes) {
+    bytes.clear();
+    std::error_code ec;
+    if (fs::is_directory(caminho, ec)) return DeErrno(EISDIR);
+    Arquivo f(std::fopen(caminho.c_str(), "rb"));
+    if (!f) return DeErrno(errno);
+    char buf[65536];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) {
+        if (bytes.size() + n > TamanhoMaximoArquivo) return DeErrno(EFBIG);
+        bytes.append(buf, n);
+    }
+    if (std::ferror(f.get())) return DeErrno(errno);
+    return {};
+}
+
+ErroArquivo GravarArquivoAtomico(const std::string& caminho, const std::string& bytes) {
+    const std::string temporario = NomeTemporario(caminho);
+    ErroArquivo e = EscreverTudo(temporario, bytes);
+    std::error_code ec;
+    if (e.ok()) {
+        // Keep the permissions of the file being replaced.
+        fs::file_status antigo = fs::status(caminho, ec);
+        if (!ec && fs::exists(antigo)) fs::permissions(temporario, antigo.permissions(), ec);
+        ec.clear();
+        fs::rename(temporario, caminho, ec);
+        if (ec) e = DeCodigo(ec);
+    }
+    if (!e.ok()) fs::remove(temporario, ec);
+    return e;
+}
+
+bool ArquivoExiste(const std::string& caminho) {
+    std::error_code ec;
+    return fs::is_regular_file(caminho, ec);
+}
+
+}  // namespace mobrix

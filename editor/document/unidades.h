@@ -1,0 +1,26 @@
+#pragma once
+// The unit of measure shown to the user. Stored values are always pixels at
+// 96 per inch; the unit only changes display and typing.
+#include <cstdint>
+#include <string>
+
+namespace mobrix {
+
+struct Unidade {
+    double PixelsPorUnidade;
+    int Decimais;
+    const char* Sufixo;
+    int DigitosInteiros;  // width, height and offset fields
+};
+
+// Any unknown Medida behaves as pixels.
+const Unidade& UnidadeDe(int medida);
+bool MedidaValida(int medida);
+
+double PixelsParaValor(int32_t pixels, int medida);
+// Rounded to the nearest whole pixel, halves to even; saturates at int32.
+int32_t ValorParaPixels(double valor, int medida);
+// The value as shown: pixels / factor with the unit's decimals ("1.693").
+std::string FormatarMedida(int32_t pixels, int medida);
+
+}  // namespace mobrix
