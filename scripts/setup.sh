@@ -37,3 +37,30 @@ configure_and_build() {
   cmake -S "$ROOT" -B "$ROOT/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$ROOT/$dir" -j "$JOBS"
 }
+
+# The sanitizer build of the test suites (AddressSanitizer + UndefinedBehaviorSanitizer).
+build_sanitized() {
+  configure_and_build build-asan -DMOBRIX_SANITIZE=ON -DMOBRIX_BUILD_BENCH=OFF
+}
+
+# The libFuzzer targets, built with clang over the core only.
+build_fuzzers() {
+  CC=clang CXX=clang++ configure_and_build build-fuzz -DMOBRIX_FUZZ=ON -DMOBRIX_BUILD_UI=OFF \
+    -DMOBRIX_BUILD_TESTS=OFF -DMOBRIX_BUILD_BENCH=OFF
+}
+
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+
+# run_fuzzer NAME SECONDS: runs one target on a working copy of its seed corpus.
+run_fuzzer() {
+  local name="$1" seconds="$2"
+  local seeds="$ROOT/fuzz/corpus/${name#fuzz_}"
+  local work="$ROOT/build-fuzz/corpus/${name#fuzz_}"
+  mkdir -p "$work"
+  echo "== $name for ${seconds}s"
+  "$ROOT/build-fuzz/bin/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
+    -malloc_limit_mb=256 -print_final_stats=0 "$work" "$seeds" 2>&1 | tail -n 3
+  return "${PIPESTATUS[0]}"
+}
