@@ -36,7 +36,7 @@ std::string Modulos(int inicio, const std::vector<int>& valores) {
         soma = static_cast<int>((soma + valores[i] * ((i + 1) % 103)) % 103);
         modulos += t[valores[i]];
     }
-    modulos += t[soma];
+    modulos += t[soma % 103];
     modulos += t[Parada];
     return modulos;
 }
