@@ -41,14 +41,11 @@ std::string Modulos(int inicio, const std::vector<int>& valores) {
     return modulos;
 }
 
-bool Digito(char c) { return c >= '0' && c <= '9'; }
-
 // Trimmed of spaces, non-digits as '0', an even number of digits.
 std::string NormalizarC(const std::string& texto) {
     size_t ini = texto.find_first_not_of(' ');
     std::string dados = ini == std::string::npos ? "" : texto.substr(ini, texto.find_last_not_of(' ') - ini + 1);
-    for (char& c : dados)
-        if (!Digito(c)) c = '0';
+    TrocarNaoDigitosPorZero(dados);
     if (dados.size() % 2 != 0) dados.insert(dados.begin(), '0');
     return dados;
 }

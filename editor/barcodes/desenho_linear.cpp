@@ -31,6 +31,11 @@ int AlturaSimbolo(int alturaBarras, bool mostrarNumeros) {
     return mostrarNumeros ? alturaBarras + AlturaNumeros : alturaBarras;
 }
 
+void TrocarNaoDigitosPorZero(std::string& texto) {
+    for (char& c : texto)
+        if (c < '0' || c > '9') c = '0';
+}
+
 bool TextoLongoDemais(Superficie& s, const std::string& texto) {
     if (texto.size() <= TextoMaximo) return false;
     s.Redimensionar(0, 0);

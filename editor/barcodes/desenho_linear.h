@@ -24,6 +24,9 @@ inline constexpr size_t TextoMaximo = size_t{1} << 16;
 // True (after emptying the picture) when the text is too long to draw.
 bool TextoLongoDemais(Superficie& s, const std::string& texto);
 
+// Every character that is not a digit becomes '0'.
+void TrocarNaoDigitosPorZero(std::string& texto);
+
 enum class Claros { Pintar, Deixar };
 
 // One symbol being drawn, in the coordinates of the unrotated W x H symbol.

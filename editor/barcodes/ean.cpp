@@ -44,8 +44,7 @@ std::string Normalizar(const std::string& texto, size_t n) {
         dados.resize(std::min(dados.size(), n));
         dados.insert(0, n - dados.size(), '0');
     }
-    for (char& c : dados)
-        if (c < '0' || c > '9') c = '0';
+    TrocarNaoDigitosPorZero(dados);
     return dados;
 }
 

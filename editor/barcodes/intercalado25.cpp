@@ -36,8 +36,7 @@ const TabelaITF& Tabela() {
 std::string Normalizar(const std::string& texto) {
     std::string dados = texto;
     if (dados.size() % 2 != 0) dados.insert(dados.begin(), '0');
-    for (char& c : dados)
-        if (c < '0' || c > '9') c = '0';
+    TrocarNaoDigitosPorZero(dados);
     return dados;
 }
 

@@ -58,19 +58,17 @@ struct ComNumeros {
 }  // namespace
 
 TEST(GirarPonto, GiraNoSentidoAntiHorario) {
-    int32_t x, y;
-    GirarPonto(3, 5, 20, 10, 90, x, y);
-    EXPECT_EQ(x, 5);
-    EXPECT_EQ(y, 16);
-    GirarPonto(3, 5, 20, 10, 180, x, y);
-    EXPECT_EQ(x, 16);
-    EXPECT_EQ(y, 4);
-    GirarPonto(3, 5, 20, 10, 270, x, y);
-    EXPECT_EQ(x, 4);
-    EXPECT_EQ(y, 3);
-    GirarPonto(3, 5, 20, 10, 45, x, y);
-    EXPECT_EQ(x, 3);
-    EXPECT_EQ(y, 5);
+    // The point (3, 5) of a 20 x 10 symbol.
+    struct {
+        int16_t angulo;
+        int32_t x, y;
+    } casos[] = {{90, 5, 16}, {180, 16, 4}, {270, 4, 3}, {0, 3, 5}, {45, 3, 5}};
+    for (const auto& c : casos) {
+        int32_t x, y;
+        GirarPonto(3, 5, 20, 10, c.angulo, x, y);
+        EXPECT_EQ(x, c.x) << c.angulo;
+        EXPECT_EQ(y, c.y) << c.angulo;
+    }
 }
 
 TEST(BarrasExatas, Code39ComESemCheck) {
