@@ -23,7 +23,9 @@ bool DesenharCodigoLinear(Superficie& s, int tipo, int16_t alturaBarras, const s
             DesenharIntercalado25(s, altura, texto, false, false, angulo);
             return true;
         }
-        case TipoIntercalado25NumerosTopo: DesenharIntercalado25(s, alturaBarras, texto, numeros, true, angulo); return true;
+        case TipoIntercalado25NumerosTopo:
+            DesenharIntercalado25(s, alturaBarras, texto, numeros, true, angulo);
+            return true;
         case TipoCode128B: DesenharCode128B(s, alturaBarras, texto, numeros, angulo); return true;
         default: return false;
     }

@@ -69,8 +69,10 @@ TEST(LeituraIndependente, TodosOsCodigosLinearesEmTodosOsAngulos) {
     std::vector<teste::Leitura> lidos = teste::LerComZXing(arquivos, "Code39,Code128,EAN-13,EAN-8,ITF");
     ASSERT_EQ(lidos.size(), casos.size());
     for (size_t i = 0; i < lidos.size(); ++i) {
-        EXPECT_EQ(lidos[i].formato, casos[i]->formato) << casos[i]->texto << " kind " << casos[i]->tipo << " at " << angulos[i];
-        EXPECT_EQ(lidos[i].texto, casos[i]->lido) << casos[i]->texto << " kind " << casos[i]->tipo << " at " << angulos[i];
+        const std::string onde = casos[i]->texto + " kind " + std::to_string(casos[i]->tipo) + " at " +
+                                 std::to_string(angulos[i]);
+        EXPECT_EQ(lidos[i].formato, casos[i]->formato) << onde;
+        EXPECT_EQ(lidos[i].texto, casos[i]->lido) << onde;
     }
 }
 
