@@ -56,7 +56,8 @@ DesenhoLinear::DesenhoLinear(Superficie& s, int64_t largura, int64_t altura, int
 }
 
 int DesenhoLinear::Modulos(std::string_view modulos, int primeiraColuna, int topo, int base, Claros claros) {
-    // Columns at or beyond W lie outside the picture at every angle.
+    // No symbol has more modules than columns; the bound only matters when
+    // the picture could not be made (W = 0).
     int visiveis = static_cast<int>(std::min<size_t>(modulos.size(), static_cast<size_t>(largura_)));
     for (int i = 0; i < visiveis; ++i) {
         bool escuro = modulos[i] == '1';
