@@ -24,13 +24,17 @@ Corpus ShortIds() {
             "X9-001", "7891234567895", "OS 2024/00871", "Caixa 12", "SKU-AZ-0099"};
 }
 
-Corpus Text() {
-    const std::string sentence =
-        "Pedido 4521 do cliente Comercial Santos Ltda, rua das Flores 120, Campinas SP; "
-        "entrega prevista em 12/03/2024, total R$ 1.234,56 (3 volumes). ";
+// Texts of 60 to 600 bytes cut from repeated prose.
+Corpus Prose(const std::string& sentence) {
     Corpus c;
     for (size_t length = 60; length <= 600; length += 60) c.push_back(Repeat(sentence, length));
     return c;
+}
+
+Corpus Text() {
+    return Prose(
+        "Pedido 4521 do cliente Comercial Santos Ltda, rua das Flores 120, Campinas SP; "
+        "entrega prevista em 12/03/2024, total R$ 1.234,56 (3 volumes). ");
 }
 
 Corpus LongDigits() {
@@ -46,12 +50,9 @@ Corpus LongDigits() {
 
 Corpus AccentedText() {
     // Windows-1252.
-    const std::string sentence =
+    return Prose(
         "Relat\xF3rio de a\xE7\xF5" "es: S\xE3o Paulo, Bras\xEDlia e Macei\xF3; "
-        "pre\xE7o m\xE9" "dio, condi\xE7\xE3o de pagamento e observa\xE7\xF5" "es do cliente. ";
-    Corpus c;
-    for (size_t length = 60; length <= 600; length += 60) c.push_back(Repeat(sentence, length));
-    return c;
+        "pre\xE7o m\xE9" "dio, condi\xE7\xE3o de pagamento e observa\xE7\xF5" "es do cliente. ");
 }
 
 Corpus Binary() {

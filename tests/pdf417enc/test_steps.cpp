@@ -75,6 +75,9 @@ TEST(Steps, TextCompaction) {
     // Punctuation: shifted once, latched for a run (through mixed), left by 29.
     EXPECT_EQ(DataCodewords("A;B"), (std::vector<int>{0 * 30 + 29, 0 * 30 + 1}));
     EXPECT_EQ(DataCodewords("A;;;B"), (std::vector<int>{0 * 30 + 28, 25 * 30 + 0, 0 * 30 + 0, 29 * 30 + 1}));
+    // A latch needs two more bytes of its kind; at the end of the text it shifts.
+    EXPECT_EQ(DataCodewords("A;;"), (std::vector<int>{0 * 30 + 29, 0 * 30 + 29, 0 * 30 + 29}));
+    EXPECT_EQ(DataCodewords("aBC"), (std::vector<int>{27 * 30 + 0, 27 * 30 + 1, 27 * 30 + 2}));
 }
 
 TEST(Steps, ByteAndNumericCompaction) {
