@@ -61,6 +61,8 @@ std::vector<std::string> Inputs() {
         "\x80\x81\x82\x83\x84\x85",
         "\x80\x81\x82\x83\x84\x85\x86",
         "a\x01" "b",
+        "A;;;\x01;;",   // byte shift inside punctuation, on a pair boundary
+        "A;;;;\x01;;",  // and off it: the pad returns to upper
         std::string(1850, 'A'),
         std::string(2710, '7'),
         std::string(1108, '\x80'),
