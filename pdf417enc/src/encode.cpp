@@ -5,6 +5,14 @@
 
 namespace pdf417enc {
 
+void InitialiseAsExport(EncodeState& state, const char* text) {
+    state.text = text;
+    state.textLength = -1;
+    state.options = kOptionComplement;
+    state.aspectRatio = 0.5f;
+    state.rowHeight = 3.0f;
+}
+
 void MeasureText(EncodeState& state) {
     if (state.textLength < 0) state.textLength = static_cast<int32_t>(strnlen(state.text, kMaxTextLength + 1));
     if (state.textLength == 0 || state.textLength > kMaxTextLength) state.error = 1;

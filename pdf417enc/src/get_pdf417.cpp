@@ -8,11 +8,7 @@
 extern "C" int32_t GetPDF417(const char* text, char* bitmap, int32_t* bitmapLength, int32_t* moduleColumns) {
     if (text == nullptr || bitmap == nullptr || bitmapLength == nullptr || moduleColumns == nullptr) return 0;
     pdf417enc::EncodeState state;
-    state.text = text;
-    state.textLength = -1;
-    state.options = pdf417enc::kOptionComplement;
-    state.aspectRatio = 0.5f;
-    state.rowHeight = 3.0f;
+    pdf417enc::InitialiseAsExport(state, text);
     try {
         pdf417enc::Encode(state);
     } catch (const std::bad_alloc&) {

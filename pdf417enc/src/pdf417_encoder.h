@@ -50,6 +50,10 @@ struct Segment {
 };
 using SegmentList = std::vector<Segment>;
 
+// The settings GetPDF417 encodes with: complemented bitmap, aspect ratio 0.5,
+// rows 3 modules high, length measured up to the NUL.
+void InitialiseAsExport(EncodeState& state, const char* text);
+
 // Runs every step below in order. On return either error is 0 and bitmap,
 // bitmapLength, moduleColumns, rows, dataColumns, errorLevel and the
 // codewords are filled, or error is 1 and there is no bitmap.
