@@ -1,0 +1,17 @@
+#pragma once
+// Comparing Windows-1252 text without regard to case, the way the user reads
+// it: accented capitals match their small letters too.
+#include <string>
+#include <string_view>
+
+namespace mobrix {
+
+char MinusculaCp1252(char c);
+std::string MinusculasCp1252(std::string_view texto);
+bool IguaisSemCaixa(std::string_view a, std::string_view b);
+// Alphabetical order without regard to case; equal texts then by their bytes.
+bool MenorSemCaixa(std::string_view a, std::string_view b);
+// Position of the first `procurado` in `texto`, or npos.
+size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado);
+
+}  // namespace mobrix
