@@ -26,16 +26,31 @@ bool IguaisSemCaixa(std::string_view a, std::string_view b) {
     return a.size() == b.size() && MinusculasCp1252(a) == MinusculasCp1252(b);
 }
 
+namespace {
+
+// The plain letter of an accented small letter (0xE0..0xFF), for ordering.
+char SemAcento(char c) {
+    static constexpr std::string_view Base = "aaaaaaaceeeeiiii" "dnooooo\xF7ouuuuyty";
+    auto u = static_cast<unsigned char>(c);
+    return u >= 0xE0 ? Base[u - 0xE0] : c;
+}
+
+bool MenorPorBytes(std::string_view x, std::string_view y) {
+    return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char p, char q) {
+        return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
+    });
+}
+
+}  // namespace
+
 bool MenorSemCaixa(std::string_view a, std::string_view b) {
     const std::string ma = MinusculasCp1252(a), mb = MinusculasCp1252(b);
-    // Compare as unsigned bytes so accented letters sort after plain ones.
-    auto menor = [](const std::string& x, const std::string& y) {
-        return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char p, char q) {
-            return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
-        });
-    };
-    if (ma != mb) return menor(ma, mb);
-    return menor(std::string(a), std::string(b));
+    std::string pa = ma, pb = mb;
+    std::transform(pa.begin(), pa.end(), pa.begin(), SemAcento);
+    std::transform(pb.begin(), pb.end(), pb.begin(), SemAcento);
+    if (pa != pb) return MenorPorBytes(pa, pb);
+    if (ma != mb) return MenorPorBytes(ma, mb);
+    return MenorPorBytes(a, b);
 }
 
 size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado) {

@@ -9,7 +9,8 @@ namespace mobrix {
 char MinusculaCp1252(char c);
 std::string MinusculasCp1252(std::string_view texto);
 bool IguaisSemCaixa(std::string_view a, std::string_view b);
-// Alphabetical order without regard to case; equal texts then by their bytes.
+// Alphabetical order without regard to case or accents; texts that differ
+// only there are ordered by their small letters, then by their bytes.
 bool MenorSemCaixa(std::string_view a, std::string_view b);
 // Position of the first `procurado` in `texto`, or npos.
 size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado);
