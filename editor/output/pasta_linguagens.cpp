@@ -70,6 +70,7 @@ bool LinguagemExiste(const std::string& nome, const PastasLinguagem& pastas) {
 }
 
 CargaLinguagem CarregarArquivoLinguagem(const std::string& caminho) {
+    using Estado = CargaLinguagem::Estado;
     CargaLinguagem c;
     if (!ArquivoExiste(caminho)) {
         c.mensagem = "O Arquivo '" + caminho + "' não foi encontrado!";
@@ -78,15 +79,17 @@ CargaLinguagem CarregarArquivoLinguagem(const std::string& caminho) {
     std::string bytes;
     const ErroArquivo e = LerArquivo(caminho, bytes);
     if (!e.ok()) {
+        c.estado = Estado::ErroLeitura;
         c.mensagem = MensagemErroAbrir(caminho, e.descricao);
         return c;
     }
     std::optional<Linguagem> l = LerLin(bytes);
     if (!l) {
+        c.estado = Estado::Invalido;
         c.mensagem = "O arquivo '" + caminho + "' é inválido!";
         return c;
     }
-    c.ok = true;
+    c.estado = Estado::Ok;
     c.linguagem = std::move(*l);
     c.modoCobol = ModoCobol(NomeDoArquivo(caminho));
     return c;
@@ -99,7 +102,7 @@ CargaLinguagem CarregarLinguagem(const std::string& nome, const PastasLinguagem&
 bool LerLinguagem(const std::string& nome, const PastasLinguagem& pastas, Linguagem& destino, bool& modoCobol,
                   Dialogos& dialogos) {
     CargaLinguagem c = CarregarLinguagem(nome, pastas);
-    if (!c.ok) {
+    if (!c.ok()) {
         dialogos.Mensagem(c.mensagem, Icone::Exclamacao, Botoes::Ok, TituloLerLinguagem);
         return false;
     }

@@ -23,7 +23,8 @@ std::string LocalizarLinguagem(const std::string& nome, const PastasLinguagem& p
 bool LinguagemExiste(const std::string& nome, const PastasLinguagem& pastas);
 
 struct CargaLinguagem {
-    bool ok = false;
+    enum class Estado { Ok, NaoEncontrado, ErroLeitura, Invalido } estado = Estado::NaoEncontrado;
+    bool ok() const { return estado == Estado::Ok; }
     Linguagem linguagem;
     bool modoCobol = false;
     std::string mensagem;  // why it failed, for a box titled TituloLerLinguagem
