@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "output/comparacao.h"
+#include "output/textos.h"
 
 namespace mobrix {
 namespace {

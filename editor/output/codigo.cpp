@@ -6,7 +6,7 @@
 #include "document/identidade.h"
 #include "output/cobol.h"
 #include "output/comentario.h"
-#include "output/comparacao.h"
+#include "output/textos.h"
 #include "output/formatacao.h"
 #include "output/marcadores.h"
 #include "output/percurso.h"

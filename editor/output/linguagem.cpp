@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "document/binario.h"
-#include "output/comparacao.h"
+#include "output/textos.h"
 
 namespace mobrix {
 namespace {

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "output/comparacao.h"
+#include "output/textos.h"
 #include "output/formatacao.h"
 
 namespace mobrix {
@@ -78,31 +78,9 @@ std::string ConfirmarMargem(const CamposMargem& campos) {
     return "\"" + (campos.milimetros ? Decimal(*campos.milimetros) : std::string("0")) + "\"";
 }
 
-std::string TextoEmailParaCaixa(std::string_view armazenado) {
-    std::string s;
-    for (size_t i = 0; i < armazenado.size();) {
-        if (armazenado.substr(i).starts_with(Enter)) {
-            s += "\r\n";
-            i += Enter.size();
-        } else {
-            s += armazenado[i++];
-        }
-    }
-    return s;
-}
+std::string TextoEmailParaCaixa(std::string_view armazenado) { return SubstituirTodos(armazenado, Enter, "\r\n"); }
 
-std::string TextoEmailDaCaixa(std::string_view caixa) {
-    std::string s;
-    for (size_t i = 0; i < caixa.size(); ++i) {
-        if (caixa[i] == '\r' || caixa[i] == '\n') {
-            if (caixa[i] == '\r' && i + 1 < caixa.size() && caixa[i + 1] == '\n') ++i;
-            s += Enter;
-        } else {
-            s += caixa[i];
-        }
-    }
-    return s;
-}
+std::string TextoEmailDaCaixa(std::string_view caixa) { return TrocarQuebrasDeLinha(caixa, Enter); }
 
 std::string TextoEmailPadrao() {
     return "Em anexo o or\xE7" "amento solicitado!\r\n"

@@ -1,6 +1,7 @@
 #pragma once
-// Comparing Windows-1252 text without regard to case, the way the user reads
-// it: accented capitals match their small letters too.
+// Text helpers for Windows-1252 text: comparing without regard to case, the
+// way the user reads it (accented capitals match their small letters too),
+// and replacing.
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,10 @@ bool IguaisSemCaixa(std::string_view a, std::string_view b);
 bool MenorSemCaixa(std::string_view a, std::string_view b);
 // Position of the first `procurado` in `texto`, or npos.
 size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado);
+// Every `de` replaced by `para`, from left to right.
+std::string SubstituirTodos(std::string_view texto, std::string_view de, std::string_view para,
+                            bool semCaixa = false);
+// Every line break (CR LF, CR or LF) replaced by `por`.
+std::string TrocarQuebrasDeLinha(std::string_view texto, std::string_view por);
 
 }  // namespace mobrix

@@ -1,4 +1,4 @@
-#include "output/comparacao.h"
+#include "output/textos.h"
 
 #include <algorithm>
 
@@ -55,6 +55,34 @@ bool MenorSemCaixa(std::string_view a, std::string_view b) {
 
 size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado) {
     return MinusculasCp1252(texto).find(MinusculasCp1252(procurado));
+}
+
+std::string SubstituirTodos(std::string_view texto, std::string_view de, std::string_view para, bool semCaixa) {
+    std::string r;
+    for (size_t i = 0; i < texto.size();) {
+        const std::string_view aqui = texto.substr(i, de.size());
+        if (!de.empty() && (semCaixa ? IguaisSemCaixa(aqui, de) : aqui == de)) {
+            r += para;
+            i += de.size();
+        } else {
+            r += texto[i++];
+        }
+    }
+    return r;
+}
+
+std::string TrocarQuebrasDeLinha(std::string_view texto, std::string_view por) {
+    std::string r;
+    for (size_t i = 0; i < texto.size(); ++i) {
+        const char c = texto[i];
+        if (c != '\r' && c != '\n') {
+            r += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+        r += por;
+    }
+    return r;
 }
 
 }  // namespace mobrix
