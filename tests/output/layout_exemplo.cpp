@@ -33,4 +33,13 @@ Documento Exemplo() {
     return d;
 }
 
+Item& AcrescentarItem(Documento& d, int banda, uint8_t tipo, const std::string& texto) {
+    AddItem(d, banda, false, 0);
+    Item& it = d.banda(banda).item(d.banda(banda).NumItens());
+    it.Tipo = tipo;
+    it.Texto = texto;
+    ReposicionarItem(d.banda(banda));
+    return it;
+}
+
 }  // namespace mobrix::teste

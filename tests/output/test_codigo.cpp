@@ -52,18 +52,11 @@ TEST(Codigo, VariaveisSubstituemOMarcadorEntreAspas) {
     Documento d = NovoDoc();
     d.Config.MargemEsquerda = "MARG";
     d.Config.NomeImpressora = "HP";
-    Banda& b = d.banda(1);
-    b.item(1).Tipo = TipoComando;
-    b.item(1).Texto = "TOTAL";
-    for (int i = 0; i < 3; ++i) AddItem(d, 1, false, 0);
-    b.item(2).Tipo = TipoFigura;
-    b.item(2).Texto = "ARQ_LOGO";
-    b.item(3).Tipo = TipoEAN13;
-    b.item(3).Texto = "\"789\"";
-    b.item(4).Tipo = TipoBarraGrafico;
-    b.item(4).Texto = "QTD";
-    b.item(4).CorFundo = 5;
-    ReposicionarItem(b);
+    d.banda(1).item(1).Tipo = TipoComando;
+    d.banda(1).item(1).Texto = "TOTAL";
+    AcrescentarItem(d, 1, TipoFigura, "ARQ_LOGO");
+    AcrescentarItem(d, 1, TipoEAN13, "\"789\"");
+    AcrescentarItem(d, 1, TipoBarraGrafico, "QTD").CorFundo = 5;
     Linguagem l;
     l.ComandosSimples = "S(\xA7" "c)";
     l.ComandoRH = "N(\"\xA7" "c\", \"\xA7" "rh\", \xA7" "rh)";  // the bare one stays for a variable
@@ -143,11 +136,7 @@ TEST(Codigo, ModoCobolPeloNome) {
 
 TEST(Codigo, ComandosUtilizados) {
     Documento d = NovoDoc();
-    for (const char* t : {"SOMA", "soma", "TOTAL"}) {
-        AddItem(d, 1, false, 0);
-        d.banda(1).item(d.banda(1).NumItens()).Tipo = TipoComando;
-        d.banda(1).item(d.banda(1).NumItens()).Texto = t;
-    }
+    for (const char* t : {"SOMA", "soma", "TOTAL"}) AcrescentarItem(d, 1, TipoComando, t);
     EXPECT_EQ(ComandosUtilizados(d), "SOMA\r\nTOTAL\r\n");
     EXPECT_EQ(ComandosUtilizados(NovoDoc()), "");
 }

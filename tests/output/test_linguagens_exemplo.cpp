@@ -55,14 +55,8 @@ Documento LayoutCompleto() {
     b3.item(1).Texto = "{n}Total{/n} 100% \xE9 o m\xE1ximo";
     b3.item(1).Fonte.Italico = true;
     b3.item(1).CorFundo = 7;
-    AddItem(d, 3, false, 80);
-    b3.item(2).Tipo = TipoBarraGrafico;
-    b3.item(2).Texto = "QTD";
-    b3.item(2).CorTexto = 12;
-    AddItem(d, 3, false, 80);
-    b3.item(3).Tipo = TipoBarraGrafico;
-    b3.item(3).Texto = "\"25\"";
-    ReposicionarItem(b3);
+    AcrescentarItem(d, 3, TipoBarraGrafico, "QTD").CorTexto = 12;
+    AcrescentarItem(d, 3, TipoBarraGrafico, "\"25\"");
     d.banda(4).Deslocamento = 6;
     d.banda(4).item(1).Texto = std::string(120, 'w');  // folded in COBOL
     d.banda(4).item(1).Largura = 700;
