@@ -147,13 +147,7 @@ std::string PerguntaSubstituirArquivo(const std::string& caminho) {
     return caminho + "\r\rO arquivo acima já existe!\r\rDeseja substituí-lo?";
 }
 
-CopiaCodigo CopiarComo(const std::string& codigo, const std::string& caminho, AreaTransferencia& area,
-                       Dialogos& dialogos) {
-    if (caminho.empty()) {
-        area.Limpar();
-        area.DefinirTexto(codigo);
-        return {ResultadoCopia::NaAreaTransferencia, {}};
-    }
+CopiaCodigo GravarCodigo(const std::string& codigo, const std::string& caminho, Dialogos& dialogos) {
     if (ArquivoExiste(caminho) &&
         dialogos.Mensagem(PerguntaSubstituirArquivo(caminho), Icone::Pergunta, Botoes::SimNao, TituloSalvar) !=
             Resposta::Sim)
@@ -161,6 +155,40 @@ CopiaCodigo CopiarComo(const std::string& codigo, const std::string& caminho, Ar
     const ErroArquivo e = GravarArquivoAtomico(caminho, TextoArquivoCpy(codigo));
     if (!e.ok()) return {ResultadoCopia::ErroGravar, MensagemErroGravar(caminho, e.numero, e.descricao)};
     return {ResultadoCopia::Gravado, {}};
+}
+
+namespace {
+
+// The code in a language loaded by name, under the busy pointer.
+std::optional<std::string> CodigoNaLinguagem(const Layout& layout, const std::string& nome,
+                                             const PastasLinguagem& pastas, bool cobolString, Dialogos& dialogos) {
+    Linguagem linguagem;
+    bool modoCobol = false;
+    if (!LerLinguagem(nome, pastas, linguagem, modoCobol, dialogos)) return std::nullopt;
+    dialogos.CursorOcupado(true);
+    std::string codigo = GerarCodigo(layout, linguagem, {modoCobol, cobolString});
+    dialogos.CursorOcupado(false);
+    return codigo;
+}
+
+}  // namespace
+
+bool CopiarCodigoComo(const Layout& layout, const std::string& linguagem, const PastasLinguagem& pastas,
+                      bool cobolString, AreaTransferencia& area, Dialogos& dialogos) {
+    std::optional<std::string> codigo = CodigoNaLinguagem(layout, linguagem, pastas, cobolString, dialogos);
+    if (!codigo) return false;
+    area.Limpar();
+    area.DefinirTexto(*codigo);
+    return true;
+}
+
+std::optional<CopiaCodigo> SalvarCpy(const Layout& layout, const std::string& caminhoLayout,
+                                     const std::string& linguagemCpy, const PastasLinguagem& pastas,
+                                     bool cobolString, Dialogos& dialogos) {
+    if (linguagemCpy.empty()) return std::nullopt;
+    std::optional<std::string> codigo = CodigoNaLinguagem(layout, linguagemCpy, pastas, cobolString, dialogos);
+    if (!codigo) return std::nullopt;
+    return GravarCodigo(*codigo, CaminhoCpy(caminhoLayout), dialogos);
 }
 
 }  // namespace mobrix

@@ -1,11 +1,13 @@
 #pragma once
 // Program code: the host-program statements that write the report command
 // text at run time, made from a language template, command by command.
+#include <optional>
 #include <string>
 
 #include "document/modelo.h"
 #include "document/portas.h"
 #include "output/linguagem.h"
+#include "output/pasta_linguagens.h"
 
 namespace mobrix {
 
@@ -29,14 +31,26 @@ std::string CaminhoCpy(const std::string& caminhoLayout);
 std::string PerguntaSubstituirArquivo(const std::string& caminho);
 inline constexpr const char* TituloSalvar = "Salvar";
 
-// "Copiar como": the code goes to the clipboard when `caminho` is empty,
-// otherwise into that file after the overwrite question when it exists.
-enum class ResultadoCopia { NaAreaTransferencia, Gravado, Recusado, ErroGravar };
+// Writes code into a file as the .cpy step does: when the file exists the
+// user is asked first (Yes/No, title "Salvar").
+enum class ResultadoCopia { Gravado, Recusado, ErroGravar };
 struct CopiaCodigo {
     ResultadoCopia resultado = ResultadoCopia::Recusado;
     std::string mensagem;  // for ErroGravar: why the file could not be written
 };
-CopiaCodigo CopiarComo(const std::string& codigo, const std::string& caminho, AreaTransferencia& area,
-                       Dialogos& dialogos);
+CopiaCodigo GravarCodigo(const std::string& codigo, const std::string& caminho, Dialogos& dialogos);
+
+// "Copiar como" with a language: loads it (with the messages of
+// LerLinguagem) and puts the code on the clipboard. False when the language
+// could not be loaded.
+bool CopiarCodigoComo(const Layout& layout, const std::string& linguagem, const PastasLinguagem& pastas,
+                      bool cobolString, AreaTransferencia& area, Dialogos& dialogos);
+
+// The .cpy step just before a layout is saved, for the language of the
+// setting "CPY": nothing when that is empty or cannot be loaded (its message
+// is shown); the layout is saved in every case.
+std::optional<CopiaCodigo> SalvarCpy(const Layout& layout, const std::string& caminhoLayout,
+                                     const std::string& linguagemCpy, const PastasLinguagem& pastas,
+                                     bool cobolString, Dialogos& dialogos);
 
 }  // namespace mobrix

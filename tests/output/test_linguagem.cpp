@@ -6,6 +6,8 @@
 #include "dialogos_falsos.h"
 #include "document/arquivos.h"
 #include "document/binario.h"
+#include "layout_exemplo.h"
+#include "output/codigo.h"
 #include "output/linguagem.h"
 #include "output/pasta_linguagens.h"
 
@@ -145,4 +147,45 @@ TEST(Lin, NomesETextosDoDialogo) {
     EXPECT_EQ(SanitizarNomeLinguagem("Cobol ANSI"), "Cobol ANSI");
     EXPECT_EQ(MensagemLinguagemExiste("C"), "A linguagem 'C' já existe!");
     EXPECT_EQ(PerguntaExcluirLinguagem("C"), "Confirma a exclusão da linguagem 'C'?");
+}
+
+TEST_F(PastasTeste, CopiarComoEArquivoCpy) {
+    Linguagem l;
+    l.ComandosSimples = "S \xA7" "c";
+    Escrever(pastas.programa, "Simples.lin", *GravarLin(l));
+    const Documento d = Exemplo();
+    DialogosFalsos dialogos;
+    AreaFalsa area;
+    area.texto = "antigo";
+    EXPECT_FALSE(CopiarCodigoComo(d, "Nenhuma", pastas, false, area, dialogos));
+    EXPECT_EQ(area.texto, "antigo");
+    ASSERT_TRUE(CopiarCodigoComo(d, "Simples", pastas, false, area, dialogos));
+    EXPECT_EQ(area.limpezas, 1);
+    EXPECT_EQ(area.texto, GerarCodigo(d, l, {}));
+
+    const std::string layout = (raiz / "relatorio.mbx").string();
+    const std::string cpy = (raiz / "relatorio.cpy").string();
+    EXPECT_EQ(SalvarCpy(d, layout, "", pastas, false, dialogos), std::nullopt);
+    std::optional<CopiaCodigo> r = SalvarCpy(d, layout, "Simples", pastas, false, dialogos);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->resultado, ResultadoCopia::Gravado);
+    std::string gravado;
+    ASSERT_TRUE(LerArquivo(cpy, gravado).ok());
+    EXPECT_EQ(gravado, GerarCodigo(d, l, {}) + "\r\n");
+    const size_t mensagens = dialogos.mensagens.size();
+
+    dialogos.resposta = Resposta::Nao;  // the existing file is kept
+    ASSERT_TRUE(GravarArquivoAtomico(cpy, "meu").ok());
+    EXPECT_EQ(SalvarCpy(d, layout, "Simples", pastas, false, dialogos)->resultado, ResultadoCopia::Recusado);
+    ASSERT_EQ(dialogos.mensagens.size(), mensagens + 1);
+    EXPECT_EQ(dialogos.mensagens.back().texto, cpy + "\r\rO arquivo acima já existe!\r\rDeseja substituí-lo?");
+    EXPECT_EQ(dialogos.mensagens.back().titulo, "Salvar");
+    LerArquivo(cpy, gravado);
+    EXPECT_EQ(gravado, "meu");
+
+    r = SalvarCpy(d, (raiz / "nao" / "x.mbx").string(), "Simples", pastas, false, dialogos);
+    EXPECT_EQ(r->resultado, ResultadoCopia::ErroGravar);
+    EXPECT_NE(r->mensagem.find("x.cpy"), std::string::npos);
+    EXPECT_EQ(CaminhoCpy("/a.b/rel"), "/a.b/rel.cpy");
+    EXPECT_EQ(CaminhoCpy("/a/Rel.MBX"), "/a/Rel.cpy");
 }
