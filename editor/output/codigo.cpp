@@ -6,10 +6,10 @@
 #include "document/identidade.h"
 #include "output/cobol.h"
 #include "output/comentario.h"
-#include "output/textos.h"
 #include "output/formatacao.h"
 #include "output/marcadores.h"
 #include "output/percurso.h"
+#include "output/textos.h"
 
 namespace mobrix {
 namespace {

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "output/textos.h"
 #include "output/formatacao.h"
+#include "output/textos.h"
 
 namespace mobrix {
 namespace {
