@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "document/operacoes.h"
-#include "output/comandos.h"
 #include "layout_exemplo.h"
+#include "output/comandos.h"
 #include "output/formatacao.h"
 
 using namespace mobrix;
