@@ -21,22 +21,20 @@ struct Linguagem {
 };
 
 // The placeholders.
-#define MOBRIX_MARCADOR(x) "\xA7" x
-inline constexpr std::string_view MarcadorComando = MOBRIX_MARCADOR("c");
-inline constexpr std::string_view MarcadorTexto = MOBRIX_MARCADOR("t");  // also the font size in ComandoF
-inline constexpr std::string_view MarcadorNegrito = MOBRIX_MARCADOR("n");
-inline constexpr std::string_view MarcadorItalico = MOBRIX_MARCADOR("i");
-inline constexpr std::string_view MarcadorSublinhado = MOBRIX_MARCADOR("s");
-inline constexpr std::string_view MarcadorRiscado = MOBRIX_MARCADOR("r");
-inline constexpr std::string_view MarcadorFonte = MOBRIX_MARCADOR("f");
-inline constexpr std::string_view MarcadorCorLinha = MOBRIX_MARCADOR("cl");
-inline constexpr std::string_view MarcadorCorFundo = MOBRIX_MARCADOR("cf");
-inline constexpr std::string_view MarcadorEsquerda = MOBRIX_MARCADOR("ei");
-inline constexpr std::string_view MarcadorComprimento = MOBRIX_MARCADOR("ci");
-inline constexpr std::string_view MarcadorAlinhamento = MOBRIX_MARCADOR("ai");
-inline constexpr std::string_view MarcadorEspessura = MOBRIX_MARCADOR("el");
-inline constexpr std::string_view MarcadorRowHeight = MOBRIX_MARCADOR("rh");
-#undef MOBRIX_MARCADOR
+inline constexpr std::string_view MarcadorComando = "\xA7" "c";
+inline constexpr std::string_view MarcadorTexto = "\xA7" "t";  // also the font size in ComandoF
+inline constexpr std::string_view MarcadorNegrito = "\xA7" "n";
+inline constexpr std::string_view MarcadorItalico = "\xA7" "i";
+inline constexpr std::string_view MarcadorSublinhado = "\xA7" "s";
+inline constexpr std::string_view MarcadorRiscado = "\xA7" "r";
+inline constexpr std::string_view MarcadorFonte = "\xA7" "f";
+inline constexpr std::string_view MarcadorCorLinha = "\xA7" "cl";
+inline constexpr std::string_view MarcadorCorFundo = "\xA7" "cf";
+inline constexpr std::string_view MarcadorEsquerda = "\xA7" "ei";
+inline constexpr std::string_view MarcadorComprimento = "\xA7" "ci";
+inline constexpr std::string_view MarcadorAlinhamento = "\xA7" "ai";
+inline constexpr std::string_view MarcadorEspessura = "\xA7" "el";
+inline constexpr std::string_view MarcadorRowHeight = "\xA7" "rh";
 
 // A new language: the legend of every fragment's placeholders.
 Linguagem NovaLin();
