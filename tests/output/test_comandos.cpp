@@ -1,45 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "document/operacoes.h"
+#include "layout_exemplo.h"
 #include "output/comandos.h"
 #include "output/formatacao.h"
 
 using namespace mobrix;
+using namespace mobrix::teste;
 
 namespace {
 
-Documento NovoDoc() {
-    Documento d;
-    NovoLayout(d);
-    return d;
-}
-
 std::string Linhas(const Documento& d) { return GerarComandos(d); }
-
-// The layout of the worked example: header with a bold title, a body band
-// with a command and a picture, final page break.
-Documento Exemplo() {
-    Documento d = NovoDoc();
-    AddBanda(d, 0, false, 0, 0);
-    d.Config.MargemSuperior = "\"10\"";
-    d.Config.FimCabecalho = 1;
-    d.Config.QuebraFinal = true;
-    Item& t = d.banda(1).item(1);
-    t.Texto = "Relat\xF3rio de vendas";
-    t.Fonte.Negrito = true;
-    t.Largura = 300;
-    Item& n = d.banda(2).item(1);
-    n.Tipo = TipoComando;
-    n.Texto = "NOME";
-    n.Largura = 200;
-    n.Linhas = Texto10("0001000000");
-    AddItem(d, 2, false, 100);
-    Item& g = d.banda(2).item(2);
-    g.Tipo = TipoFigura;
-    g.Texto = "\"logo.bmp\"";
-    ReposicionarItem(d.banda(2));
-    return d;
-}
 
 }  // namespace
 

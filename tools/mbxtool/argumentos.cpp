@@ -62,4 +62,9 @@ int CarregarLayout(const std::string& caminho, mobrix::Documento& doc, char* ver
     return SaidaOk;
 }
 
+void PrepararComoEditor(mobrix::Documento& doc) {
+    mobrix::ReposicionarItem(doc, doc.BandaSel);
+    mobrix::ReposicionarBanda(doc);
+}
+
 }  // namespace mbxtool

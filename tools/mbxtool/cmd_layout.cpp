@@ -30,13 +30,6 @@ int Novo(const std::vector<std::string>& args) {
     return GravarLayoutEm(a.posicionais[0], doc);
 }
 
-// What the editor shows after opening a file: the redraw repositions the
-// items of the selected band (band 1) and all bands before generating.
-void PrepararComoEditor(Documento& doc) {
-    mobrix::ReposicionarItem(doc, doc.BandaSel);
-    mobrix::ReposicionarBanda(doc);
-}
-
 int Comandos(const std::vector<std::string>& args) {
     Argumentos a = Argumentos::Analisar(args, {"-o"}, {});
     if (!a.erro.empty() || a.posicionais.size() != 1) return ErroDeUso(a.erro);

@@ -65,4 +65,7 @@ struct Documento;
 
 namespace mbxtool {
 int CarregarLayout(const std::string& caminho, mobrix::Documento& doc, char* versao = nullptr);
+// What the editor shows after opening a file: the redraw repositions the
+// items of the selected band (band 1) and all bands before generating.
+void PrepararComoEditor(mobrix::Documento& doc);
 }  // namespace mbxtool

@@ -1,0 +1,88 @@
+#include "output/textos.h"
+
+#include <algorithm>
+
+namespace mobrix {
+
+char MinusculaCp1252(char c) {
+    auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) return static_cast<char>(u + 0x20);
+    switch (u) {
+        case 0x8A: return '\x9A';  // Š
+        case 0x8C: return '\x9C';  // Œ
+        case 0x8E: return '\x9E';  // Ž
+        case 0x9F: return '\xFF';  // Ÿ
+        default: return c;
+    }
+}
+
+std::string MinusculasCp1252(std::string_view texto) {
+    std::string s(texto);
+    std::transform(s.begin(), s.end(), s.begin(), MinusculaCp1252);
+    return s;
+}
+
+bool IguaisSemCaixa(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && MinusculasCp1252(a) == MinusculasCp1252(b);
+}
+
+namespace {
+
+// The plain letter of an accented small letter (0xE0..0xFF), for ordering.
+char SemAcento(char c) {
+    static constexpr std::string_view Base = "aaaaaaaceeeeiiii" "dnooooo\xF7ouuuuyty";
+    auto u = static_cast<unsigned char>(c);
+    return u >= 0xE0 ? Base[u - 0xE0] : c;
+}
+
+bool MenorPorBytes(std::string_view x, std::string_view y) {
+    return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char p, char q) {
+        return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
+    });
+}
+
+}  // namespace
+
+bool MenorSemCaixa(std::string_view a, std::string_view b) {
+    const std::string ma = MinusculasCp1252(a), mb = MinusculasCp1252(b);
+    std::string pa = ma, pb = mb;
+    std::transform(pa.begin(), pa.end(), pa.begin(), SemAcento);
+    std::transform(pb.begin(), pb.end(), pb.begin(), SemAcento);
+    if (pa != pb) return MenorPorBytes(pa, pb);
+    if (ma != mb) return MenorPorBytes(ma, mb);
+    return MenorPorBytes(a, b);
+}
+
+size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado) {
+    return MinusculasCp1252(texto).find(MinusculasCp1252(procurado));
+}
+
+std::string SubstituirTodos(std::string_view texto, std::string_view de, std::string_view para, bool semCaixa) {
+    std::string r;
+    for (size_t i = 0; i < texto.size();) {
+        const std::string_view aqui = texto.substr(i, de.size());
+        if (!de.empty() && (semCaixa ? IguaisSemCaixa(aqui, de) : aqui == de)) {
+            r += para;
+            i += de.size();
+        } else {
+            r += texto[i++];
+        }
+    }
+    return r;
+}
+
+std::string TrocarQuebrasDeLinha(std::string_view texto, std::string_view por) {
+    std::string r;
+    for (size_t i = 0; i < texto.size(); ++i) {
+        const char c = texto[i];
+        if (c != '\r' && c != '\n') {
+            r += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+        r += por;
+    }
+    return r;
+}
+
+}  // namespace mobrix
