@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "barcodes/codigos_lineares.h"
+#include "barcodes/codigo_por_tipo.h"
 #include "canvas/figuras.h"
 #include "canvas/opcoes_item.h"
 #include "canvas/texto_estilizado.h"
@@ -126,22 +126,6 @@ int64_t AlturaBarras(const Item& it, int64_t alturaBanda, int angulo, int64_t fo
     return std::clamp<int64_t>(b, 1, AlturaMaximaBarras);
 }
 
-void DesenharLinear(Superficie& f, int tipo, int16_t altura, const std::string& dados, bool mostrar, int16_t angulo) {
-    switch (tipo) {
-        case TipoEAN13: DesenharEAN13(f, altura, dados, mostrar, angulo); break;
-        case TipoEAN8: DesenharEAN8(f, altura, dados, mostrar, angulo); break;
-        case TipoCode39Check: DesenharCode39(f, altura, dados, true, mostrar, angulo); break;
-        case TipoCode128C: DesenharCode128C(f, altura, dados, mostrar, angulo); break;
-        case TipoIntercalado25: DesenharIntercalado25(f, altura, dados, mostrar, false, angulo); break;
-        case TipoCode39: DesenharCode39(f, altura, dados, false, mostrar, angulo); break;
-        case TipoIntercalado25SemNumeros:
-            DesenharIntercalado25(f, static_cast<int16_t>(altura + 12), dados, false, false, angulo);
-            break;
-        case TipoIntercalado25NumerosTopo: DesenharIntercalado25(f, altura, dados, mostrar, true, angulo); break;
-        default: DesenharCode128B(f, altura, dados, mostrar, angulo); break;
-    }
-}
-
 void InformarErroPDF417(ContextoDesenho& ctx) {
     PontePDF417& ponte = ctx.pdf417;
     if (ponte.ErroDeCarga().empty() || ponte.ErroJaInformado()) return;
@@ -176,8 +160,8 @@ void DesenharCodigoBarras(ContextoDesenho& ctx, const Item& it, const Celula& c)
             const int desconto = semNumeros ? 0 : Desconto[z];
             alturaEncoder = std::max<int64_t>(1, ArredondarPar(static_cast<double>(barras) / z - desconto));
         }
-        DesenharLinear(f, it.Tipo, static_cast<int16_t>(alturaEncoder), dados, !semNumeros,
-                       static_cast<int16_t>(angulo));
+        DesenharCodigoLinear(f, it.Tipo, static_cast<int16_t>(alturaEncoder), dados, semNumeros,
+                             static_cast<int16_t>(angulo));
     }
 
     int64_t w = f.Largura(), h = f.Altura();
