@@ -1,0 +1,197 @@
+// The page renderer on the Qt surface: pixels at computed positions, and
+// picture files of every format the editor reads.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "barcodes/codigo_por_tipo.h"
+#include "contexto_teste.h"
+#include "document/ui/superficie_qt.h"
+
+using namespace mobrix;
+using Bancada = teste::Bancada<SuperficieQt>;
+
+namespace {
+
+bool Escuro(Cor c) { return ((c >> 16) & 255) + ((c >> 8) & 255) + (c & 255) < 200; }
+
+// First and last dark column of the rows [y1, y2).
+std::pair<int, int> ColunasEscuras(const Superficie& s, int y1, int y2) {
+    int primeira = -1, ultima = -1;
+    for (int x = 0; x < s.Largura(); ++x)
+        for (int y = y1; y < y2; ++y)
+            if (Escuro(s.LerPixel(x, y))) {
+                if (primeira < 0) primeira = x;
+                ultima = x;
+                break;
+            }
+    return {primeira, ultima};
+}
+
+}  // namespace
+
+TEST(PaginaQt, CelulaLinhasEFundo) {
+    Bancada b;
+    Item& it = b.item(1, 1);
+    it.Texto = "";
+    it.Linhas = Texto10("0001010000");  // bottom and left
+    it.Espessura = 2;
+    it.CorLinhas = 4;
+    it.CorFundo = 14;
+    AddItem(b.doc, 1, false, 50);
+    b.Exibir();
+    const Cor linha = Rgb(128, 0, 0), fundo = Rgb(255, 255, 0);
+    EXPECT_EQ(b.pagina.LerPixel(8, 20), linha);
+    EXPECT_EQ(b.pagina.LerPixel(9, 20), linha);
+    EXPECT_EQ(b.pagina.LerPixel(10, 20), fundo);
+    EXPECT_EQ(b.pagina.LerPixel(40, 32), linha);
+    EXPECT_EQ(b.pagina.LerPixel(40, 31), fundo);
+    EXPECT_EQ(b.pagina.LerPixel(71, 16), fundo);
+    EXPECT_EQ(b.pagina.LerPixel(72, 16), Rgb(230, 230, 230));  // the next cell's outline
+    EXPECT_EQ(b.pagina.LerPixel(121, 33), Rgb(230, 230, 230));
+    EXPECT_EQ(b.pagina.LerPixel(122, 33), Branco);
+}
+
+TEST(PaginaQt, TextoDentroDaCelulaECortado) {
+    Bancada b;
+    Item& it = b.item(1, 1);
+    it.Texto = "Relatório de vendas muito longo para a célula";
+    b.Exibir();
+    auto [primeira, ultima] = ColunasEscuras(b.pagina, 17, 33);
+    EXPECT_GE(primeira, 10);
+    EXPECT_LE(ultima, 69);  // clipped to the narrowed cell
+    EXPECT_GT(ultima, 40);
+    it.Atributos.definir(8, true);
+    b.Exibir();
+    EXPECT_GT(ColunasEscuras(b.pagina, 17, 33).second, 100);
+}
+
+TEST(PaginaQt, CodigoDeBarrasCentradoEAmpliado) {
+    Bancada b;
+    b.doc.banda(1).Altura = 60;
+    Item& it = b.item(1, 1);
+    it.Tipo = TipoEAN13;
+    it.Largura = 300;
+    it.Texto = "\"5901234123457\"";
+    it.Atributos = Texto10("1000000010");  // centred, digits shown, zoom 1
+    b.Exibir();
+    SuperficieQt referencia;
+    DesenharCodigoLinear(referencia, TipoEAN13, 40, "5901234123457", false, 0);
+    ASSERT_EQ(referencia.Altura(), 52);
+    auto [k1, k2] = ColunasEscuras(referencia, 0, 40);
+    const int w = referencia.Largura();
+    const int x = 8 + static_cast<int>(std::nearbyint((308.0 - 8 + 1 - w) / 2));
+    auto [c1, c2] = ColunasEscuras(b.pagina, 16, 16 + 40);
+    EXPECT_EQ(c1, x + k1);
+    EXPECT_EQ(c2, x + k2);
+
+    it.Atributos = Texto10("0000000020");  // zoom 2: twice as wide, the band's height
+    b.Exibir();
+    auto [z1, z2] = ColunasEscuras(b.pagina, 20, 30);
+    EXPECT_EQ(z1, 8 + 2 * k1);
+    EXPECT_EQ(z2, 8 + 2 * k2 + 1);
+    EXPECT_TRUE(Escuro(b.pagina.LerPixel(z1, 16 + 35)));  // bars stretched to 60 - 12 rows
+}
+
+namespace {
+
+std::string GravarImagem(const QString& pasta, const char* nome, const char* formato) {
+    QImage img(6, 4, QImage::Format_RGB32);
+    img.fill(QColor(255, 0, 0));
+    const QString caminho = pasta + "/" + nome;
+    EXPECT_TRUE(img.save(caminho, formato)) << nome;
+    return caminho.toStdString();
+}
+
+std::string GravarBytes(const QString& pasta, const char* nome, const std::string& bytes) {
+    const std::string caminho = (pasta + "/" + nome).toStdString();
+    std::ofstream(caminho, std::ios::binary) << bytes;
+    return caminho;
+}
+
+// A 4 x 2 red BMP compressed with RLE8.
+std::string BmpRle8() {
+    std::string s;
+    auto u16 = [&](int v) { s += char(v & 255), s += char((v >> 8) & 255); };
+    auto u32 = [&](int v) { u16(v & 0xFFFF), u16(v >> 16); };
+    const std::string rle = std::string("\x04\x01\x00\x00\x04\x01\x00\x01", 8);
+    s += "BM";
+    u32(14 + 40 + 8 + static_cast<int>(rle.size()));
+    u32(0);
+    u32(14 + 40 + 8);
+    u32(40), u32(4), u32(2), u16(1), u16(8), u32(1), u32(static_cast<int>(rle.size())), u32(2835), u32(2835);
+    u32(2), u32(2);
+    s += std::string("\xFF\xFF\xFF\x00\x00\x00\xFF\x00", 8);  // white, red (BGR)
+    return s + rle;
+}
+
+// A 1 x 1 GIF whose only colour is red.
+std::string Gif1x1() {
+    return std::string(
+        "GIF89a\x01\x00\x01\x00\x80\x00\x00\xFF\x00\x00\x00\x00\x00"
+        ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+        35);
+}
+
+}  // namespace
+
+TEST(PaginaQt, FigurasDeCadaFormato) {
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QString p = pasta.path();
+    std::vector<std::string> arquivos = {
+        GravarImagem(p, "a.bmp", "BMP"), GravarImagem(p, "a.png", "PNG"), GravarImagem(p, "a.jpg", "JPG"),
+        GravarImagem(p, "a.ico", "ICO"), GravarBytes(p, "rle.bmp", BmpRle8()), GravarBytes(p, "a.gif", Gif1x1()),
+    };
+    {
+        std::ifstream ico(arquivos[3], std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(ico)), {});
+        bytes[2] = 2;  // a cursor is an icon of type 2
+        arquivos.push_back(GravarBytes(p, "a.cur", bytes));
+    }
+    for (const std::string& arquivo : arquivos) {
+        Bancada b;
+        b.item(1, 1).Tipo = TipoFigura;
+        b.item(1, 1).Texto = "\"" + arquivo + "\"";
+        b.Exibir();
+        const Cor c = b.pagina.LerPixel(8, 16);
+        EXPECT_GT((c >> 16) & 255, 200u) << arquivo;
+        EXPECT_LT((c >> 8) & 255, 60u) << arquivo;
+        EXPECT_NE(b.figura.Largura(), 32) << arquivo << " drew the error picture";
+    }
+}
+
+TEST(PaginaQt, FiguraRelativaAPastaAtualEFiguraReduzida) {
+    QTemporaryDir pasta;
+    GravarImagem(pasta.path(), "logo.png", "PNG");
+    const QString antes = QDir::currentPath();
+    QDir::setCurrent(pasta.path());
+    Bancada b;
+    Item& it = b.item(1, 1);
+    it.Tipo = TipoFigura;
+    it.Texto = "\"logo.png\"";
+    it.Largura = 3;
+    it.Atributos.definir(10, true);
+    b.Exibir();
+    QDir::setCurrent(antes);
+    EXPECT_EQ(b.figura.Largura(), 3);
+    EXPECT_EQ(b.figura.Altura(), 2);
+    EXPECT_EQ(b.pagina.LerPixel(10, 17), Rgb(255, 0, 0));
+    EXPECT_EQ(b.pagina.LerPixel(10, 18), Rgb(230, 230, 230));  // the cell outline below it
+    EXPECT_EQ(b.pagina.LerPixel(11, 17), Branco);
+}
+
+TEST(PaginaQt, FiguraIlegivelMostraErro) {
+    QTemporaryDir pasta;
+    const std::string lixo = GravarBytes(pasta.path(), "x.bmp", "BM not a picture");
+    Bancada b;
+    b.item(1, 1).Tipo = TipoFigura;
+    b.item(1, 1).Texto = "\"" + lixo + "\"";
+    b.Exibir();
+    EXPECT_EQ(b.figura.Largura(), 32);
+    EXPECT_EQ(b.pagina.LerPixel(8 + 15, 16 + 15), b.figura.LerPixel(15, 15));
+}
