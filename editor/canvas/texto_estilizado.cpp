@@ -83,19 +83,24 @@ void PontoNaCaixa(const CaixaTexto& c, int angulo, double wl, double hl, double 
     }
 }
 
-// Whether a word drawn at (x, y) can touch the visible area; words far outside
-// are skipped so that huge texts cost no drawing.
-bool PodeAparecer(double x, double y, double largura, double alturaLinha, int angulo, const Recorte& area) {
-    double x1 = x, y1 = y, x2 = x + largura, y2 = y + alturaLinha;
+// The box a word drawn at (x, y) covers, lengthened at its end for glyphs
+// that reach past their advance (italics); the line height covers the rest.
+Recorte CaixaDaPalavra(double x, double y, double largura, double alturaLinha, int angulo) {
+    const double m = std::max(2.0, alturaLinha / 4);
     switch (angulo) {
-        case 90: x1 = x, x2 = x + alturaLinha, y1 = y - largura, y2 = y; break;
-        case 180: x1 = x - largura, x2 = x, y1 = y - alturaLinha, y2 = y; break;
-        case 270: x1 = x - alturaLinha, x2 = x, y1 = y, y2 = y + largura; break;
-        default: break;
+        case 90: return {x, y - largura - m, alturaLinha, largura + m};
+        case 180: return {x - largura - m, y - alturaLinha, largura + m, alturaLinha};
+        case 270: return {x - alturaLinha, y, alturaLinha, largura + m};
+        default: return {x, y, largura + m, alturaLinha};
     }
-    const double margem = alturaLinha;
-    return x2 + margem >= area.x && x1 - margem <= area.x + area.largura && y2 + margem >= area.y &&
-           y1 - margem <= area.y + area.altura;
+}
+
+bool Cruza(const Recorte& a, const Recorte& b) {
+    return a.x <= b.x + b.largura && b.x <= a.x + a.largura && a.y <= b.y + b.altura && b.y <= a.y + a.altura;
+}
+
+bool Dentro(const Recorte& a, const Recorte& b) {
+    return a.x >= b.x && a.y >= b.y && a.x + a.largura <= b.x + b.largura && a.y + a.altura <= b.y + b.altura;
 }
 
 Recorte AreaVisivel(Superficie& s, const CaixaTexto& c, bool cortar) {
@@ -152,9 +157,13 @@ double DesenharTexto(Superficie& s, std::string_view texto, const CaixaTexto& ca
             double x, y;
             PontoNaCaixa(caixa, angulo, wl, hl, u, v, x, y);
             const PalavraEstilizada& p = palavras[i];
-            if (!p.texto.empty() && PodeAparecer(x, y, larguras[i], alturaLinha, angulo, area)) {
+            const Recorte ocupa = CaixaDaPalavra(x, y, larguras[i], alturaLinha, angulo);
+            // Words far outside cost nothing, and a word well inside the cell
+            // needs no clipping (which is slow on a tall canvas).
+            if (!p.texto.empty() && Cruza(ocupa, area)) {
                 estilos.Usar(p.estilo);
-                s.EscreverTexto(x, y, p.texto, cor, angulo, op.Cortar ? &recorte : nullptr);
+                const bool cortar = op.Cortar && !Dentro(ocupa, recorte);
+                s.EscreverTexto(x, y, p.texto, cor, angulo, cortar ? &recorte : nullptr);
             }
             u += larguras[i] + espaco + folga;
         }

@@ -204,7 +204,6 @@ TEST(Pagina, TextoComVariaveisCoresEFonte) {
     b.item(1, 2).Fonte.Tamanho = 0;
     b.item(1, 2).Fonte.Nome = "";
     b.Exibir();
-    Item& primeiro = b.item(1, 1);
     auto t = TextosDosItens(b.pagina);
     ASSERT_EQ(t.size(), 4u);
     EXPECT_EQ(t[0].texto, "1");
@@ -212,17 +211,19 @@ TEST(Pagina, TextoComVariaveisCoresEFonte) {
     EXPECT_EQ(t[0].cor, Vermelho);
     EXPECT_DOUBLE_EQ(t[0].x, 10);  // cell + 2
     EXPECT_DOUBLE_EQ(t[0].y, 16);
-    EXPECT_TRUE(t[0].recortado);
-    EXPECT_DOUBLE_EQ(t[0].recorte.largura, 297);
-    EXPECT_DOUBLE_EQ(t[0].recorte.altura, 19);
+    EXPECT_FALSE(t[0].recortado);  // well inside the cell: nothing to clip
+    EXPECT_TRUE(t[3].recortado);    // "b" fills its 20-pixel-high cell
+    EXPECT_DOUBLE_EQ(t[3].recorte.largura, 97);
+    EXPECT_DOUBLE_EQ(t[3].recorte.altura, 19);
     EXPECT_EQ(t[3].texto, "b");
     EXPECT_EQ(t[3].cor, Rgb(1, 2, 3));
     EXPECT_EQ(t[3].fonte.Nome, "Arial");  // size 0 and no face: the previous font
     EXPECT_DOUBLE_EQ(t[3].fonte.Tamanho, 9.75);
-    primeiro.Atributos.definir(8, true);  // do not clip
+    Item& segundo = b.item(1, 2);
+    segundo.Atributos.definir(8, true);  // do not clip
     b.pagina.textos.clear();
     b.Exibir();
-    EXPECT_FALSE(TextosDosItens(b.pagina)[0].recortado);
+    EXPECT_FALSE(TextosDosItens(b.pagina)[3].recortado);
 }
 
 TEST(Pagina, Posicao7DoTextoDaAnguloEJustificacao) {
