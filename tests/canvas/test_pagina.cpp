@@ -199,7 +199,7 @@ TEST(Pagina, TextoComVariaveisCoresEFonte) {
     it.Largura = 300;
     it.Texto = "(%_PAG_%) de (%_pgs_%)";
     it.CorTexto = 12;
-    AddItem(b.doc, 1, false, 100);
+    AddItem(b.doc, 1, false, 10);
     b.item(1, 2).Texto = "<%_T,1,2,3_%>b";
     b.item(1, 2).Fonte.Tamanho = 0;
     b.item(1, 2).Fonte.Nome = "";
@@ -212,8 +212,8 @@ TEST(Pagina, TextoComVariaveisCoresEFonte) {
     EXPECT_DOUBLE_EQ(t[0].x, 10);  // cell + 2
     EXPECT_DOUBLE_EQ(t[0].y, 16);
     EXPECT_FALSE(t[0].recortado);  // well inside the cell: nothing to clip
-    EXPECT_TRUE(t[3].recortado);    // "b" fills its 20-pixel-high cell
-    EXPECT_DOUBLE_EQ(t[3].recorte.largura, 97);
+    EXPECT_TRUE(t[3].recortado);    // "b" nearly fills its 7-pixel-wide text area
+    EXPECT_DOUBLE_EQ(t[3].recorte.largura, 7);
     EXPECT_DOUBLE_EQ(t[3].recorte.altura, 19);
     EXPECT_EQ(t[3].texto, "b");
     EXPECT_EQ(t[3].cor, Rgb(1, 2, 3));
