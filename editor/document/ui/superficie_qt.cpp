@@ -68,6 +68,7 @@ void SuperficieQt::Linha(int x1, int y1, int x2, int y2, Cor cor) {
     if (y1 == y2) {  // cell outlines and frame rules: a horizontal run
         if (y1 < 0 || y1 >= imagem_.height()) return;
         int a = std::max(0, std::min(x1, x2)), b = std::min(imagem_.width() - 1, std::max(x1, x2));
+        if (a > b) return;
         QRgb* linha = reinterpret_cast<QRgb*>(imagem_.scanLine(y1));
         std::fill(linha + a, linha + b + 1, 0xFF000000u | cor);
         return;
