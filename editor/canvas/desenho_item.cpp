@@ -12,6 +12,7 @@
 #include "document/paleta.h"
 #include "output/formatacao.h"
 #include "output/macros_cor.h"
+#include "output/texto_sem_caixa.h"
 
 namespace mobrix {
 
@@ -72,12 +73,6 @@ void DesenharTextoDoItem(ContextoDesenho& ctx, const Item& it, const Celula& c, 
     DesenharTexto(ctx.pagina, TextoExibido(it.Texto, ctx.agora), caixa, op, NovaCor(it.CorTexto, cores.texto));
 }
 
-std::string Aparar(const std::string& s) {
-    size_t a = s.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
-    return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
 void CopiarEmTamanhoNatural(ContextoDesenho& ctx, const Item& it, const Celula& c) {
     CopiarParaCelula(ctx.pagina, ctx.figura, c, it.Atributos, ctx.figura.Largura(), ctx.figura.Altura());
 }
@@ -87,7 +82,7 @@ void DesenharFiguraDoItem(ContextoDesenho& ctx, const Item& it, const Celula& c)
     if (it.Texto.empty()) {
         f.CarregarImagemPadrao(ImagemPadrao::Erro);
     } else if (ComecaComAspas(it.Texto)) {
-        if (!f.CarregarFigura(Cp1252ParaUtf8(Aparar(RemoverAspas(it.Texto))))) f.CarregarImagemPadrao(ImagemPadrao::Erro);
+        if (!f.CarregarFigura(Cp1252ParaUtf8(AparaEspacos(RemoverAspas(it.Texto))))) f.CarregarImagemPadrao(ImagemPadrao::Erro);
         else if (it.Atributos.ligado(10)) RedimensionarFigura(f, c.AlturaBanda(), it.Largura, ctx.dialogos);
     } else {
         f.CarregarImagemPadrao(ImagemPadrao::Figura);

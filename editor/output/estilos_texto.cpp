@@ -37,12 +37,6 @@ std::string IsolarQuebras(std::string_view s) {
     return r;
 }
 
-std::string_view Aparar(std::string_view s) {
-    size_t a = s.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
 }  // namespace
 
 std::string PrepararQuebras(std::string_view texto, bool umaLinha) {
@@ -57,7 +51,7 @@ std::string PrepararQuebras(std::string_view texto, bool umaLinha) {
 
 std::vector<PalavraEstilizada> DividirPalavras(std::string_view texto, bool umaLinha, EstiloTexto inicial) {
     const std::string preparado = PrepararQuebras(texto, umaLinha);
-    const std::string_view resto = Aparar(preparado);
+    const std::string_view resto = AparaEspacos(preparado);
     std::vector<PalavraEstilizada> palavras;
     if (resto.empty()) return palavras;
     EstiloTexto estado = inicial;

@@ -20,6 +20,12 @@ size_t AcharSemCaixa(std::string_view texto, std::string_view agulha, size_t ini
     return std::string_view::npos;
 }
 
+std::string_view AparaEspacos(std::string_view s) {
+    size_t a = s.find_first_not_of(' ');
+    if (a == std::string_view::npos) return {};
+    return s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
 bool SubstituirSemCaixa(std::string& texto, std::string_view de, std::string_view para) {
     size_t p = AcharSemCaixa(texto, de);
     if (p == std::string::npos) return false;

@@ -1,6 +1,6 @@
 #pragma once
 // Searching and replacing markup (tags, variables, macros) whatever the case
-// of its ASCII letters.
+// of its ASCII letters, and trimming the blanks around a text.
 #include <string>
 #include <string_view>
 
@@ -13,5 +13,8 @@ inline bool ContemSemCaixa(std::string_view texto, std::string_view agulha) {
 }
 // Replaces every occurrence; returns whether there was one.
 bool SubstituirSemCaixa(std::string& texto, std::string_view de, std::string_view para);
+
+// The text without the blanks (spaces only) at either end.
+std::string_view AparaEspacos(std::string_view texto);
 
 }  // namespace mobrix

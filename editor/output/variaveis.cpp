@@ -12,13 +12,6 @@ const char* const PerguntaVariavelUsuario =
 
 namespace {
 
-std::string Aparar(std::string_view s) {
-    size_t a = s.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    size_t b = s.find_last_not_of(' ');
-    return std::string(s.substr(a, b - a + 1));
-}
-
 // Windows-1252 letters: ASCII and the Latin-1 range, where upper and lower
 // case differ by 0x20 (except the multiplication and division signs).
 unsigned char Minuscula(unsigned char c) {
@@ -40,7 +33,7 @@ std::string PrimeiraMaiuscula(const std::string& nome) {
 }  // namespace
 
 std::optional<std::string> VariavelDoUsuario(std::string_view resposta) {
-    std::string r = Aparar(resposta);
+    std::string_view r = AparaEspacos(resposta);
     if (r.empty()) return std::nullopt;
     int numero = 0;
     for (size_t i = 0; i < r.size() && i < 2 && r[i] >= '0' && r[i] <= '9'; ++i) numero = numero * 10 + (r[i] - '0');
