@@ -46,7 +46,9 @@ void DesenharLinhas(Superficie& p, const Item& it, const Celula& c, const CoresM
     const int flags = Alinhamento(it.Linhas);
     const int64_t t = it.Espessura;
     const int64_t h = c.base - c.topo + 1, w = c.direita - c.esquerda + 1;
-    auto faixa = [&](int64_t x1, int64_t y1, int64_t x2, int64_t y2) { p.Retangulo(Px(x1), Px(y1), Px(x2), Px(y2), cor); };
+    auto faixa = [&](int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
+        p.Retangulo(Px(x1), Px(y1), Px(x2), Px(y2), cor);
+    };
     if (flags & FlagPosicao1) faixa(c.esquerda, c.topo + (h - t) / 2, c.direita, c.topo + (h - t) / 2 + t);
     if (flags & FlagPosicao5) faixa(c.esquerda, c.topo, c.direita, c.topo + t);
     if (flags & FlagPosicao4) faixa(c.esquerda, c.base - t, c.direita, c.base);
@@ -82,7 +84,8 @@ void DesenharFiguraDoItem(ContextoDesenho& ctx, const Item& it, const Celula& c)
     if (it.Texto.empty()) {
         f.CarregarImagemPadrao(ImagemPadrao::Erro);
     } else if (ComecaComAspas(it.Texto)) {
-        if (!f.CarregarFigura(Cp1252ParaUtf8(AparaEspacos(RemoverAspas(it.Texto))))) f.CarregarImagemPadrao(ImagemPadrao::Erro);
+        const std::string caminho = Cp1252ParaUtf8(AparaEspacos(RemoverAspas(it.Texto)));
+        if (!f.CarregarFigura(caminho)) f.CarregarImagemPadrao(ImagemPadrao::Erro);
         else if (it.Atributos.ligado(10)) RedimensionarFigura(f, c.AlturaBanda(), it.Largura, ctx.dialogos);
     } else {
         f.CarregarImagemPadrao(ImagemPadrao::Figura);

@@ -4,8 +4,8 @@
 
 namespace mobrix {
 
-ResultadoRedesenho DesenharGerarComandosEMarcarAlterado(Pagina& pagina, Documento& doc, ContextoDesenho& ctx,
-                                                        const std::function<void(const Documento&)>& registrarDesfazer) {
+ResultadoRedesenho DesenharGerarComandosEMarcarAlterado(
+    Pagina& pagina, Documento& doc, ContextoDesenho& ctx, const std::function<void(const Documento&)>& registrarDesfazer) {
     ResultadoRedesenho r;
     r.pagina = pagina.ExibirBanda(doc, ctx);
     r.comandos = GerarComandos(doc);

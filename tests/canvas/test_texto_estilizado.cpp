@@ -201,11 +201,11 @@ Banda BandaCom(std::vector<Item> itens) {
 TEST(AlturaBanda, MaiorTextoMaisQuatroComparadoComAMargem) {
     SuperficieFalsa s(10, 10);
     const DataHora agora;
-    // 20 (size 15, one line) and 22 (size 8, two lines of 11) give 24.
-    EXPECT_EQ(CalcularAlturaBanda(s, BandaCom({TextoDeTamanho("x", 15, true), TextoDeTamanho("a{e}b", 8, false)}), agora),
-              24);
-    // 20 and 25 (size 19) give 29.
-    EXPECT_EQ(CalcularAlturaBanda(s, BandaCom({TextoDeTamanho("x", 15, true), TextoDeTamanho("y", 19, true)}), agora), 29);
+    const Item de20 = TextoDeTamanho("x", 15, true);          // one line of 20
+    const Item de22 = TextoDeTamanho("a{e}b", 8, false);      // two lines of 11
+    const Item de25 = TextoDeTamanho("y", 19, true);          // one line of 25
+    EXPECT_EQ(CalcularAlturaBanda(s, BandaCom({de20, de22}), agora), 24);
+    EXPECT_EQ(CalcularAlturaBanda(s, BandaCom({de20, de25}), agora), 29);
 }
 
 TEST(AlturaBanda, SemTextoOuDeLadoOitoPixels) {
