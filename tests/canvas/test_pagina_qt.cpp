@@ -1,5 +1,5 @@
 // The page renderer on the Qt surface: pixels at computed positions, and
-// picture files of every format the editor reads.
+// picture files of every format the editor reads (Windows metafiles included).
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -137,6 +137,26 @@ std::string Gif1x1() {
         35);
 }
 
+// A placeable metafile, 100 x 50 pixels: a red rectangle over all of it.
+std::string Wmf100x50Vermelho() {
+    std::string s;
+    auto u16 = [&](int v) { s += char(v & 255), s += char((v >> 8) & 255); };
+    auto u32 = [&](int v) { u16(v & 0xFFFF), u16((v >> 16) & 0xFFFF); };
+    u32(static_cast<int>(0x9AC6CDD7u));
+    u16(0), u16(0), u16(0), u16(100), u16(50), u16(96), u32(0);
+    int soma = 0;
+    for (size_t i = 0; i < s.size(); i += 2) soma ^= (s[i] & 255) | ((s[i + 1] & 255) << 8);
+    u16(soma);
+    u16(1), u16(9), u16(0x300), u32(9 + 5 + 5 + 7 + 4 + 7 + 3), u16(1), u32(7), u16(0);
+    u32(5), u16(0x020B), u16(0), u16(0);    // SetWindowOrg 0, 0
+    u32(5), u16(0x020C), u16(50), u16(100); // SetWindowExt 100 x 50
+    u32(7), u16(0x02FC), u16(0), u32(0x0000FF), u16(0);  // solid red brush
+    u32(4), u16(0x012D), u16(0);            // select it
+    u32(7), u16(0x041B), u16(50), u16(100), u16(0), u16(0);  // Rectangle
+    u32(3), u16(0);                         // end
+    return s;
+}
+
 }  // namespace
 
 TEST(PaginaQt, FigurasDeCadaFormato) {
@@ -146,6 +166,7 @@ TEST(PaginaQt, FigurasDeCadaFormato) {
     std::vector<std::string> arquivos = {
         GravarImagem(p, "a.bmp", "BMP"), GravarImagem(p, "a.png", "PNG"), GravarImagem(p, "a.jpg", "JPG"),
         GravarImagem(p, "a.ico", "ICO"), GravarBytes(p, "rle.bmp", BmpRle8()), GravarBytes(p, "a.gif", Gif1x1()),
+        GravarBytes(p, "a.wmf", Wmf100x50Vermelho()),
     };
     {
         std::ifstream ico(arquivos[3], std::ios::binary);
@@ -158,7 +179,7 @@ TEST(PaginaQt, FigurasDeCadaFormato) {
         b.item(1, 1).Tipo = TipoFigura;
         b.item(1, 1).Texto = "\"" + arquivo + "\"";
         b.Exibir();
-        const Cor c = b.pagina.LerPixel(8, 16);
+        const Cor c = b.pagina.LerPixel(8 + b.figura.Largura() / 2, 16 + b.figura.Altura() / 2);
         EXPECT_GT((c >> 16) & 255, 200u) << arquivo;
         EXPECT_LT((c >> 8) & 255, 60u) << arquivo;
         EXPECT_NE(b.figura.Largura(), 32) << arquivo << " drew the error picture";
@@ -187,11 +208,27 @@ TEST(PaginaQt, FiguraRelativaAPastaAtualEFiguraReduzida) {
 
 TEST(PaginaQt, FiguraIlegivelMostraErro) {
     QTemporaryDir pasta;
-    const std::string lixo = GravarBytes(pasta.path(), "x.bmp", "BM not a picture");
+    const std::string wmf = Wmf100x50Vermelho();
+    for (const std::string& lixo : {GravarBytes(pasta.path(), "x.bmp", "BM not a picture"),
+                                    GravarBytes(pasta.path(), "cortado.wmf", wmf.substr(0, 40))}) {
+        Bancada b;
+        b.item(1, 1).Tipo = TipoFigura;
+        b.item(1, 1).Texto = "\"" + lixo + "\"";
+        b.Exibir();
+        EXPECT_EQ(b.figura.Largura(), 32) << lixo;
+        EXPECT_EQ(b.pagina.LerPixel(8 + 15, 16 + 15), b.figura.LerPixel(15, 15));
+    }
+}
+
+TEST(PaginaQt, MetarquivoEnormeDesenhadoLimitado) {
+    QTemporaryDir pasta;
+    std::string wmf = Wmf100x50Vermelho();
+    wmf[10] = wmf[12] = '\xFF', wmf[11] = wmf[13] = '\x7F';  // 32767 x 32767 units
+    wmf[14] = 1, wmf[15] = 0;                                  // at one unit per inch
     Bancada b;
     b.item(1, 1).Tipo = TipoFigura;
-    b.item(1, 1).Texto = "\"" + lixo + "\"";
+    b.item(1, 1).Texto = "\"" + GravarBytes(pasta.path(), "enorme.wmf", wmf) + "\"";
     b.Exibir();
-    EXPECT_EQ(b.figura.Largura(), 32);
-    EXPECT_EQ(b.pagina.LerPixel(8 + 15, 16 + 15), b.figura.LerPixel(15, 15));
+    EXPECT_EQ(b.figura.Largura(), 4096);
+    EXPECT_EQ(b.figura.Altura(), 4096);
 }
