@@ -157,6 +157,25 @@ std::string Wmf100x50Vermelho() {
     return s;
 }
 
+// An enhanced metafile, 100 x 50 pixels: a red rectangle over all of it.
+std::string Emf100x50Vermelho() {
+    std::string s;
+    auto u32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) s += char((v >> (8 * i)) & 255);
+    };
+    const uint32_t total = 88 + 24 + 12 + 24 + 20;
+    u32(1), u32(88), u32(0), u32(0), u32(99), u32(49);    // header, bounds
+    u32(0), u32(0), u32(2645), u32(1322);                 // frame in 0.01 mm
+    u32(0x464D4520), u32(0x10000), u32(total), u32(5);    // " EMF", version, bytes, records
+    u32(2), u32(0), u32(0), u32(0);                       // handles, description, palette
+    u32(1920), u32(1080), u32(508), u32(286);             // device in pixels and millimetres
+    u32(39), u32(24), u32(1), u32(0), u32(0x0000FF), u32(0);  // solid red brush
+    u32(37), u32(12), u32(1);                             // select it
+    u32(43), u32(24), u32(0), u32(0), u32(99), u32(49);   // rectangle
+    u32(14), u32(20), u32(0), u32(16), u32(20);           // end
+    return s;
+}
+
 }  // namespace
 
 TEST(PaginaQt, FigurasDeCadaFormato) {
@@ -166,7 +185,7 @@ TEST(PaginaQt, FigurasDeCadaFormato) {
     std::vector<std::string> arquivos = {
         GravarImagem(p, "a.bmp", "BMP"), GravarImagem(p, "a.png", "PNG"), GravarImagem(p, "a.jpg", "JPG"),
         GravarImagem(p, "a.ico", "ICO"), GravarBytes(p, "rle.bmp", BmpRle8()), GravarBytes(p, "a.gif", Gif1x1()),
-        GravarBytes(p, "a.wmf", Wmf100x50Vermelho()),
+        GravarBytes(p, "a.wmf", Wmf100x50Vermelho()), GravarBytes(p, "a.emf", Emf100x50Vermelho()),
     };
     {
         std::ifstream ico(arquivos[3], std::ios::binary);
@@ -210,7 +229,8 @@ TEST(PaginaQt, FiguraIlegivelMostraErro) {
     QTemporaryDir pasta;
     const std::string wmf = Wmf100x50Vermelho();
     for (const std::string& lixo : {GravarBytes(pasta.path(), "x.bmp", "BM not a picture"),
-                                    GravarBytes(pasta.path(), "cortado.wmf", wmf.substr(0, 40))}) {
+                                    GravarBytes(pasta.path(), "cortado.wmf", wmf.substr(0, 40)),
+                                    GravarBytes(pasta.path(), "cortado.emf", Emf100x50Vermelho().substr(0, 60))}) {
         Bancada b;
         b.item(1, 1).Tipo = TipoFigura;
         b.item(1, 1).Texto = "\"" + lixo + "\"";

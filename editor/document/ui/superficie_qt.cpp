@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/ui/metarquivo_wmf.h"
+#include "document/ui/metarquivos.h"
 #include "document/ui/texto_qt.h"
 
 namespace mobrix {
@@ -162,8 +162,8 @@ bool SuperficieQt::CarregarFigura(const std::string& caminho) {
     QSize tamanho = leitor.size();
     if (tamanho.isValid() && !TamanhoAceitavel(tamanho.width(), tamanho.height())) return false;
     QImage img = leitor.read();
-    // Windows metafiles are vector drawings: drawn at their own size, bounded.
-    if (img.isNull()) img = LerMetarquivoWmf(caminho, LadoMaximoMetarquivo);
+    // Metafiles are vector drawings: drawn at their own size, bounded.
+    if (img.isNull()) img = LerMetarquivo(caminho, LadoMaximoMetarquivo);
     if (img.isNull() || !TamanhoAceitavel(img.width(), img.height())) return false;
     QImage fundo(img.size(), QImage::Format_RGB32);
     fundo.fill(Qt::white);
