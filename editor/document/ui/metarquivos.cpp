@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -37,15 +36,6 @@ TipoMetarquivo Tipo(const std::string& caminho) {
     return emf ? TipoMetarquivo::Emf : TipoMetarquivo::Nenhum;
 }
 
-QImage SobreBranco(const QImage& img) {
-    if (img.isNull()) return {};
-    QImage fundo(img.size(), QImage::Format_RGB32);
-    if (fundo.isNull()) return {};
-    fundo.fill(Qt::white);
-    QPainter(&fundo).drawImage(0, 0, img);
-    return fundo;
-}
-
 // The EMF as SVG text, drawn by Qt's SVG reader.
 QImage DesenharEmf(const std::string& caminho, int ladoMaximo) {
     std::ifstream arquivo(caminho, std::ios::binary);
@@ -72,7 +62,7 @@ QImage DesenharEmf(const std::string& caminho, int ladoMaximo) {
     if (!natural.isValid() || natural.isEmpty()) return {};
     if (std::max(natural.width(), natural.height()) > ladoMaximo)
         leitor.setScaledSize(natural.scaled(ladoMaximo, ladoMaximo, Qt::KeepAspectRatio));
-    return SobreBranco(leitor.read());
+    return leitor.read();
 }
 
 class ReprodutorWmf {
@@ -98,29 +88,32 @@ public:
             return {};
         const double escala = std::min(1.0, static_cast<double>(ladoMaximo) / std::max(largura, altura));
         wmf_gd_t* gd = WMF_GD_GetData(api_);
-        gd->type = wmf_gd_image;
+        if (!(gd->flags & WMF_GD_SUPPORTS_PNG)) return {};
+        // As a PNG in a buffer the library owns: a picture of its own it would
+        // leave to the caller, with no way to free it.
+        gd->type = wmf_gd_png;
+        gd->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
         gd->bbox = caixa;
         gd->width = std::max(1u, static_cast<unsigned>(std::lround(largura * escala)));
         gd->height = std::max(1u, static_cast<unsigned>(std::lround(altura * escala)));
-        if (wmf_play(api_, 0, &caixa) != wmf_E_None || !gd->gd_image) return {};
-        return Copiar(wmf_gd_image_pixels(gd->gd_image), static_cast<int>(gd->width), static_cast<int>(gd->height));
+        if (wmf_play(api_, 0, &caixa) != wmf_E_None || !gd->memory) return {};
+        const auto* png = reinterpret_cast<const unsigned char*>(gd->memory);
+        return QImage::fromData(png, static_cast<int>(ComprimentoPng(png)), "PNG");
     }
 
 private:
-    // gd true colour: 7 bits of transparency above RGB; transparent is white.
-    static QImage Copiar(const int* pixels, int largura, int altura) {
-        if (!pixels) return {};
-        QImage img(largura, altura, QImage::Format_RGB32);
-        if (img.isNull()) return {};
-        for (int y = 0; y < altura; ++y) {
-            QRgb* linha = reinterpret_cast<QRgb*>(img.scanLine(y));
-            for (int x = 0; x < largura; ++x) {
-                const auto p = static_cast<unsigned>(pixels[static_cast<size_t>(y) * largura + x]);
-                const unsigned transparencia = (p >> 24) & 127;
-                linha[x] = transparencia == 127 ? 0xFFFFFFFFu : (0xFF000000u | (p & 0xFFFFFFu));
-            }
+    // The buffer carries no length: a PNG ends with its IEND chunk.
+    static size_t ComprimentoPng(const unsigned char* png) {
+        static const unsigned char Assinatura[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+        if (!std::equal(Assinatura, Assinatura + 8, png)) return 0;
+        size_t pos = 8;
+        for (;;) {
+            const size_t dados = (size_t{png[pos]} << 24) | (size_t{png[pos + 1]} << 16) |
+                                 (size_t{png[pos + 2]} << 8) | png[pos + 3];
+            const bool fim = std::equal(png + pos + 4, png + pos + 8, "IEND");
+            pos += 12 + dados;
+            if (fim) return pos;
         }
-        return img;
     }
 
     wmfAPI* api_ = nullptr;

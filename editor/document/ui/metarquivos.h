@@ -6,7 +6,7 @@
 
 namespace mobrix {
 
-// The metafile drawn at its own size on white, its larger side at most
+// The metafile drawn at its own size, its larger side at most
 // `ladoMaximo`; a null image when the file is no metafile or cannot be read.
 QImage LerMetarquivo(const std::string& caminho, int ladoMaximo);
 
