@@ -1,31 +1,18 @@
 // Subcommand render: the page canvas of a layout, drawn as the editor shows it
 // right after opening the file (band 1 selected), saved as PNG.
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QImage>
 #include <QScreen>
-#include <cstdio>
 
 #include "canvas/redesenho.h"
 #include "document/modelo.h"
 #include "document/ui/sistema_qt.h"
 #include "document/ui/superficie_qt.h"
 #include "output/ui/variaveis_qt.h"
+#include "png.h"
 #include "subcomando.h"
 
 namespace mbxtool {
 namespace {
-
-int GravarPng(const QImage& imagem, const std::string& caminho) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (imagem.isNull() || !imagem.save(&buffer, "PNG")) {
-        std::fprintf(stderr, "mbxtool: the page could not be encoded as PNG\n");
-        return SaidaEscrita;
-    }
-    return EscreverSaida(caminho, png.toStdString());
-}
 
 // Messages the editor would show in a box go to standard error.
 class DialogosNoTerminal : public mobrix::Dialogos {
@@ -77,7 +64,7 @@ int Render(const std::vector<std::string>& args) {
     doc.BandaSel = 1;
     doc.ItemSel = 0;
     mobrix::DesenharGerarComandosEMarcarAlterado(estado, doc, ctx);
-    return GravarPng(pagina.imagem(), a.valor("-o"));
+    return GravarPng(pagina.imagem(), a.valor("-o"), "the page could not be encoded as PNG", SaidaEscrita);
 }
 
 const Registrar r1({"render", "render LAYOUT.mbx -o PAGE.png", true, Render});
