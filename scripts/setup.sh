@@ -10,6 +10,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation zxing-cpp-tools
+  libwmf-dev fonts-urw-base35 libemf2svg-dev libqt6svg6
   xvfb xauth
   clang libclang-rt-14-dev
 )

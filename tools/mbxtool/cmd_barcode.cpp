@@ -1,7 +1,5 @@
 // Subcommand barcode: one barcode item drawn exactly as the editor paints it
 // into its off-screen picture (no quiet zone), saved as PNG.
-#include <QBuffer>
-#include <QImage>
 #include <charconv>
 #include <cstdio>
 
@@ -12,6 +10,7 @@
 #include "document/modelo.h"
 #include "document/ui/sistema_qt.h"
 #include "document/ui/superficie_qt.h"
+#include "png.h"
 #include "subcomando.h"
 
 namespace mbxtool {
@@ -37,17 +36,6 @@ int LerDados(const Argumentos& a, std::string& dados) {
     if (e.ok()) return SaidaOk;
     std::fprintf(stderr, "mbxtool: cannot read '%s': %s\n", caminho.c_str(), e.descricao.c_str());
     return SaidaLeitura;
-}
-
-int GravarPng(const QImage& imagem, const std::string& caminho) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (imagem.isNull() || !imagem.save(&buffer, "PNG")) {
-        std::fprintf(stderr, "mbxtool: the symbol is too large to draw\n");
-        return SaidaFormato;
-    }
-    return EscreverSaida(caminho, png.toStdString());
 }
 
 int Barcode(const std::vector<std::string>& args) {
@@ -79,7 +67,7 @@ int Barcode(const std::vector<std::string>& args) {
         mobrix::DesenharCodigoLinear(superficie, tipo, static_cast<int16_t>(altura), dados, a.temFlag("--no-numbers"),
                                      static_cast<int16_t>(angulo));
     }
-    return GravarPng(superficie.imagem(), a.valor("-o"));
+    return GravarPng(superficie.imagem(), a.valor("-o"), "the symbol is too large to draw", SaidaFormato);
 }
 
 const Registrar r1({"barcode",

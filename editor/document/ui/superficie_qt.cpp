@@ -4,12 +4,16 @@
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
+#include "document/ui/metarquivos.h"
 #include "document/ui/texto_qt.h"
 
 namespace mobrix {
 namespace {
+
+constexpr int LadoMaximoMetarquivo = 4096;
 
 QColor ParaQColor(Cor c) { return QColor((c >> 16) & 255, (c >> 8) & 255, c & 255); }
 
@@ -64,6 +68,14 @@ void SuperficieQt::Linha(int x1, int y1, int x2, int y2, Cor cor) {
         for (int y = a; y <= b; ++y) reinterpret_cast<QRgb*>(imagem_.scanLine(y))[x1] = rgb;
         return;
     }
+    if (y1 == y2) {  // cell outlines and frame rules: a horizontal run
+        if (y1 < 0 || y1 >= imagem_.height()) return;
+        int a = std::max(0, std::min(x1, x2)), b = std::min(imagem_.width() - 1, std::max(x1, x2));
+        if (a > b) return;
+        QRgb* linha = reinterpret_cast<QRgb*>(imagem_.scanLine(y1));
+        std::fill(linha + a, linha + b + 1, 0xFF000000u | cor);
+        return;
+    }
     QPainter p(&imagem_);
     p.setPen(QPen(ParaQColor(cor), 0));
     p.drawLine(x1, y1, x2, y2);
@@ -101,7 +113,17 @@ void SuperficieQt::DefinirFonte(const FonteSuperficie& fonte) {
     if (nova.Nome.empty()) nova.Nome = fonte_.Nome.empty() ? "Arial" : fonte_.Nome;
     if (!(nova.Tamanho >= 1 && nova.Tamanho <= 1638)) nova.Tamanho = fonte_.Tamanho >= 1 ? fonte_.Tamanho : 8;
     fonte_ = nova;
+    // A QFont that was used before keeps its resolved font engine: reusing it
+    // spares a font lookup on every change between a few fonts (styled words).
+    auto usada = std::find_if(fontesUsadas_.begin(), fontesUsadas_.end(),
+                              [&](const auto& par) { return par.first == fonte_; });
+    if (usada != fontesUsadas_.end()) {
+        fonteQt_ = usada->second;
+        return;
+    }
     fonteQt_ = FonteQt(fonte_);
+    if (fontesUsadas_.size() >= FontesGuardadas) fontesUsadas_.erase(fontesUsadas_.begin());
+    fontesUsadas_.emplace_back(fonte_, fonteQt_);
 }
 
 double SuperficieQt::LarguraTexto(std::string_view texto) {
@@ -113,8 +135,20 @@ double SuperficieQt::AlturaTexto(std::string_view) { return QFontMetrics(fonteQt
 void SuperficieQt::EscreverTexto(double x, double y, std::string_view texto, Cor cor, int angulo,
                                  const Recorte* recorte) {
     if (imagem_.isNull() || texto.empty()) return;
-    QPainter p(&imagem_);
-    if (recorte) p.setClipRect(QRectF(recorte->x, recorte->y, recorte->largura, recorte->altura));
+    // Qt clips through per-row data the height of the whole picture, which is
+    // slow on a tall page: text that must be clipped is drawn into a window
+    // onto just the clipped pixels instead.
+    QImage janela;
+    QRect area = imagem_.rect();
+    if (recorte) {
+        const int x1 = qRound(recorte->x), y1 = qRound(recorte->y);
+        area &= QRect(x1, y1, qRound(recorte->x + recorte->largura) - x1, qRound(recorte->y + recorte->altura) - y1);
+        if (area.isEmpty()) return;
+        janela = QImage(imagem_.scanLine(area.top()) + area.left() * 4, area.width(), area.height(),
+                        imagem_.bytesPerLine(), imagem_.format());
+    }
+    QPainter p(recorte ? &janela : &imagem_);
+    p.translate(-area.left(), -area.top());
     p.setFont(fonteQt_);
     p.setPen(ParaQColor(cor));
     p.translate(x, y);
@@ -128,6 +162,8 @@ bool SuperficieQt::CarregarFigura(const std::string& caminho) {
     QSize tamanho = leitor.size();
     if (tamanho.isValid() && !TamanhoAceitavel(tamanho.width(), tamanho.height())) return false;
     QImage img = leitor.read();
+    // Metafiles are vector drawings: drawn at their own size, bounded.
+    if (img.isNull()) img = LerMetarquivo(caminho, LadoMaximoMetarquivo);
     if (img.isNull() || !TamanhoAceitavel(img.width(), img.height())) return false;
     QImage fundo(img.size(), QImage::Format_RGB32);
     fundo.fill(Qt::white);

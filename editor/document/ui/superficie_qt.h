@@ -2,6 +2,8 @@
 // The drawing surface over a QImage, at 96 pixels per inch whatever the screen.
 #include <QFont>
 #include <QImage>
+#include <utility>
+#include <vector>
 
 #include "document/superficie.h"
 
@@ -43,9 +45,12 @@ public:
     static QFont FonteQt(const FonteSuperficie& f);
 
 private:
+    static constexpr size_t FontesGuardadas = 16;
+
     QImage imagem_;
     FonteSuperficie fonte_;
     QFont fonteQt_;
+    std::vector<std::pair<FonteSuperficie, QFont>> fontesUsadas_;
 };
 
 // The stock pictures, drawn by the program itself.
