@@ -87,4 +87,9 @@ bool ArquivoExiste(const std::string& caminho) {
     return fs::is_regular_file(caminho, ec);
 }
 
+void ExcluirArquivo(const std::string& caminho) {
+    std::error_code ec;
+    fs::remove(caminho, ec);
+}
+
 }  // namespace mobrix
