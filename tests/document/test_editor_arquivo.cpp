@@ -90,6 +90,14 @@ TEST_F(Arquivos, CpyGeradoAntesDoLayoutQuandoHaLinguagem) {
     EXPECT_EQ(NomeCpy("/a/b.c/x"), "/a/b.c/x.cpy");
 }
 
+TEST_F(Arquivos, SalvarComONomeMaisLongoPossivel) {
+    const std::string caminho = pasta / (std::string(251, 'n') + ".mbx");
+    dialogos.arquivosSalvar = {caminho};
+    ed.ArquivoSalvar();
+    EXPECT_TRUE(dialogos.mensagens.empty()) << dialogos.Ultima();
+    EXPECT_EQ(LerTudo(caminho).size(), 166u);
+}
+
 TEST_F(Arquivos, FalhaAoSalvarMantemOArquivoAntigoEAlterado) {
     fs::create_directory(pasta / "protegida");
     const std::string caminho = pasta / "protegida/l.mbx";

@@ -1,6 +1,7 @@
 // Selection on the page canvas: hit test, clicks, ranges, handle drags,
 // keys, scrolling and one-click creation.
 #include "document/arrasto.h"
+#include "document/atalhos.h"
 #include "document/criacao_rapida.h"
 #include "document/rolagem.h"
 #include "editor_teste.h"
@@ -305,6 +306,13 @@ TEST_F(Teclas, CtrlMoveExcluirEInserir) {
     Selecionar(1, 1);
     Tecla(TeclaEditor::Escape);
     EXPECT_EQ(Atual(), (Sel{1, 0}));
+}
+
+TEST(Atalhos, LinhasPeloTecladoNumerico) {
+    EXPECT_EQ(LinhaDoAtalho(4, false), 4);
+    EXPECT_EQ(LinhaDoAtalho(7, false), 0);
+    const int linhas[10] = {0, 1, 4, 3, 6, 0, 2, 0, 5, 0};
+    for (int d = 0; d <= 9; ++d) EXPECT_EQ(LinhaDoAtalho(d, true), linhas[d]) << d;
 }
 
 TEST(Rolagem, MostrarSelecionadoMantemOItemVisivel) {
