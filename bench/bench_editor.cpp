@@ -4,27 +4,15 @@
 // measured is the editor's own work around the page renderer.
 #include <benchmark/benchmark.h>
 
-#include "dialogos_falsos.h"
-#include "document/editor.h"
 #include "document/operacoes.h"
-#include "pasta_teste.h"
-#include "portas_falsas.h"
-#include "vista_falsa.h"
+#include "editor_falso.h"
 
 using namespace mobrix;
 using namespace mobrix::teste;
 
 namespace {
 
-struct Bancada {
-    PastaTeste pasta;
-    DialogosFalsos dialogos;
-    ConfiguracoesFalsas cfg;
-    AreaTransferenciaFalsa area;
-    SistemaFalso sistema{pasta.caminho()};
-    VistaFalsa vista;
-    Editor ed{PortasEditor{dialogos, cfg, area, sistema, vista}};
-
+struct Bancada : EditorComFalsos {
     Bancada() {
         ed.NovoMBX();
         Documento& d = ed.doc();

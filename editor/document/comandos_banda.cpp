@@ -101,30 +101,30 @@ void Editor::BandaAlturaAutomatica() {
     vista_.Validar();
 }
 
-void Editor::MarcarCabecalho(bool ligado) {
-    if (!doc_.TemItemSelecionado()) return;
-    ConfigRelatorio& c = doc_.Config;
+// Sets or clears one page marker on the selected band; the other marker is
+// dropped when it would cross it. False when no item is selected.
+bool Editor::MarcarBanda(int32_t& marca, int32_t& outra, bool ligado, bool outraCruza) {
+    if (!doc_.TemItemSelecionado()) return false;
     if (ligado) {
-        if (c.InicioRodape <= doc_.BandaSel) c.InicioRodape = 0;  // the header ends above the footer
-        c.FimCabecalho = doc_.BandaSel;
+        if (outraCruza) outra = 0;
+        marca = doc_.BandaSel;
     } else {
-        c.FimCabecalho = 0;
+        marca = 0;
     }
     ExibirBanda();
     vista_.Validar();
+    return true;
+}
+
+void Editor::MarcarCabecalho(bool ligado) {
+    ConfigRelatorio& c = doc_.Config;
+    // A header cannot end at or below the footer start.
+    MarcarBanda(c.FimCabecalho, c.InicioRodape, ligado, c.InicioRodape <= doc_.BandaSel);
 }
 
 void Editor::MarcarRodape(bool ligado) {
-    if (!doc_.TemItemSelecionado()) return;
     ConfigRelatorio& c = doc_.Config;
-    if (ligado) {
-        if (c.FimCabecalho >= doc_.BandaSel) c.FimCabecalho = 0;
-        c.InicioRodape = doc_.BandaSel;
-    } else {
-        c.InicioRodape = 0;
-    }
-    ExibirBanda();
-    vista_.Validar();
+    if (!MarcarBanda(c.InicioRodape, c.FimCabecalho, ligado, c.FimCabecalho >= doc_.BandaSel)) return;
     if (c.QuebraFinal) {
         dialogos_.Mensagem(std::string(kMensagemRodapeSemQuebra) + "\r\rA quebra de página será removida do final da página.",
                            Icone::Informacao, Botoes::Ok, "Rodapé");

@@ -33,14 +33,9 @@ std::vector<Banda> BandasParaCopiar(const Documento& doc) {
 
 GravacaoTransferencia CodificarTransferencia(const std::vector<Banda>& bandas) {
     GravacaoTransferencia g;
-    if (bandas.empty() || bandas.size() > static_cast<size_t>(MaxBandas)) {
-        g.motivo = "Não há bandas para copiar.";
-        return g;
-    }
     EscritorBinario out;
     out.fixo(MarcaClipboard());
-    out.int16(static_cast<int16_t>(bandas.size()));
-    for (const Banda& b : bandas) GravarBanda(out, b);
+    GravarBandas(out, bandas);
     if (!out.ok()) {
         g.motivo = out.erro();
         return g;

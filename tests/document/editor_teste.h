@@ -3,25 +3,13 @@
 // way the window would and check the document, messages and view calls.
 #include <gtest/gtest.h>
 
-#include "dialogos_falsos.h"
-#include "document/editor.h"
 #include "document/operacoes.h"
-#include "pasta_teste.h"
-#include "portas_falsas.h"
-#include "vista_falsa.h"
+#include "editor_falso.h"
 
 namespace mobrix::teste {
 
-class EditorTeste : public ::testing::Test {
+class EditorTeste : public ::testing::Test, protected EditorComFalsos {
 protected:
-    PastaTeste pasta;
-    DialogosFalsos dialogos;
-    ConfiguracoesFalsas cfg;
-    AreaTransferenciaFalsa area;
-    SistemaFalso sistema{pasta.caminho()};
-    VistaFalsa vista;
-    Editor ed{PortasEditor{dialogos, cfg, area, sistema, vista}};
-
     void SetUp() override { ed.NovoMBX(); }
 
     Documento& doc() { return ed.doc(); }

@@ -276,7 +276,7 @@ TEST_F(Inicio, CaminhoEntreAspasAbre) {
 }
 
 TEST_F(Inicio, ArquivoRuimNaLinhaDeComandoDeixaUmLayoutNovo) {
-    Editor outro{PortasEditor{dialogos, cfg, area, sistema, vista}};
+    Editor outro{Portas()};
     GravarTudo(pasta / "ruim.mbx", "MobrixEdit 1.0(t)                 ");
     const int redesenhos = vista.redesenhos;
     outro.Iniciar({pasta / "ruim.mbx"});
@@ -296,7 +296,7 @@ TEST_F(Inicio, AUnidadeSobreviveAoReinicio) {
     EXPECT_EQ(cfg.valores["MagicItem"], "true");
     EXPECT_EQ(cfg.valores["FontName"], "Arial");
 
-    Editor outro{PortasEditor{dialogos, cfg, area, sistema, vista}};
+    Editor outro{Portas()};
     outro.Iniciar({});
     EXPECT_EQ(outro.doc().Medida, MedidaCentimetros);
 }
