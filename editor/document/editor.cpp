@@ -62,11 +62,11 @@ std::vector<PosicaoItem> Editor::Alvos() const {
     return alvos;
 }
 
-void Editor::ExibirBanda() {
+void Editor::ExibirBanda(bool gravarDesfazer) {
     OcultarMagica();
     vista_.Redesenhar(doc_);
     doc_.Alterado = true;
-    if (!restaurando_) desfazer_.Gravar(Fotografar(doc_));
+    if (gravarDesfazer && !restaurando_) desfazer_.Gravar(Fotografar(doc_));
     // Automatic band heights may have moved the selected cell.
     vista_.AtualizarSelecao();
 }

@@ -77,7 +77,6 @@ public:
     bool FaixaVisivel() const { return faixaVisivel_; }
     bool AbaixoDaUltima() const { return abaixoDaUltima_; }
     bool PodeDesfazer() const { return desfazer_.PodeDesfazer(); }
-    const AnelDesfazer& Desfazeres() const { return desfazer_; }
     ConfigCodigoBarras& CodigoBarras() { return codigoBarras_; }
     PreferenciasEditor& Preferencias() { return preferencias_; }
     const std::vector<std::string>& Recentes() const { return recentes_; }
@@ -100,8 +99,9 @@ public:
 
     // ---- Follow-up of every edit ---------------------------------------------
     // Full redraw; sets Alterado and records an undo snapshot (not while an
-    // undo is being put back).
-    void ExibirBanda();
+    // undo is being put back, nor when told not to: a change of page
+    // orientation is no step of its own).
+    void ExibirBanda(bool gravarDesfazer = true);
     // A report setting changed: the command text is regenerated and the
     // configuration menu refreshed; Alterado unless told otherwise.
     void ExibirResultado(bool marcarAlterado = true);

@@ -24,8 +24,10 @@ public:
     // Only the command text, for a report setting the page does not show.
     virtual void AtualizarComandos(const Documento& doc) = 0;
 
-    // The selection changed: outline and handles, range rectangle, selected
-    // band marker and selection label follow Editor::Selecao().
+    // The selection or its geometry changed (also after every redraw, when
+    // automatic heights may have moved it): outline and handles, range
+    // rectangle, selected band marker and selection label follow
+    // Editor::Selecao().
     virtual void AtualizarSelecao() = 0;
     // The property panel is refilled from the selection (Validar).
     virtual void Validar() = 0;

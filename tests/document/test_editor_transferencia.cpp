@@ -211,6 +211,15 @@ TEST_F(Desfazer, NovoEUmaEdicao) {
     EXPECT_EQ(vista.redesenhos, redesenhos + 1);
 }
 
+TEST_F(Desfazer, RedesenhoSemPassoDeDesfazer) {
+    ed.BandaAdicionar();
+    doc().Config.Paisagem = true;
+    ed.ExibirBanda(false);
+    ed.Desfazer();
+    EXPECT_EQ(doc().NumBandas(), 1) << "the orientation redraw was no step of its own";
+    EXPECT_TRUE(doc().Config.Paisagem);
+}
+
 TEST_F(Desfazer, QuatorzeEdicoesDozeDesfazeres) {
     for (int i = 0; i < 14; ++i) ed.BandaAdicionar();
     ASSERT_EQ(doc().NumBandas(), 15);
