@@ -208,6 +208,8 @@ private:
     void InserirItem();
     void MoverItem(int destino);
     void ReposicionarBandasDaFaixa();
+    int BandaForaDasBandas(int32_t y);
+    void EstenderFaixaAte(PosicaoItem alvo);
     void MoverSelecaoPorTecla(TeclaEditor tecla);
     void RedimensionarPorTecla(TeclaEditor tecla);
     bool CopiarParaTransferencia();

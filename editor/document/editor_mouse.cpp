@@ -31,11 +31,7 @@ int BandaDoArrasto(const Documento& doc, int32_t y) {
 
 void Editor::PressionarMouse(int32_t x, int32_t y, BotaoMouse botao, bool shift) {
     if (shift) {
-        const PosicaoItem alvo = LocalizarItem(doc_, x, y);
-        if (alvo.item == 0) return;
-        const bool proprio = alvo.banda == doc_.BandaSel && alvo.item == doc_.ItemSel;
-        SelecionarFaixa(proprio ? 0 : alvo.banda, proprio ? 0 : alvo.item);
-        vista_.Validar();
+        EstenderFaixaAte(LocalizarItem(doc_, x, y));
         return;
     }
     abaixoDaUltima_ = false;
@@ -46,19 +42,10 @@ void Editor::PressionarMouse(int32_t x, int32_t y, BotaoMouse botao, bool shift)
         return;
     }
     if (faixaVisivel_) SelecionarFaixa(0, 0);
-    int banda = alvo.banda;
+    const int banda = alvo.banda != 0 ? alvo.banda : BandaForaDasBandas(y);
     if (banda == 0) {
-        const Banda& ultima = doc_.banda(doc_.NumBandas());
-        if (y < doc_.banda(1).Topo) {
-            banda = 1;
-        } else if (int64_t{y} >= int64_t{ultima.Topo} + ultima.AlturaEfetiva()) {
-            banda = doc_.NumBandas();
-            abaixoDaUltima_ = true;
-        } else {
-            NadaSelecionado();  // between bands
-        }
-    }
-    if (banda != 0 && !(banda == doc_.BandaSel && alvo.item == doc_.ItemSel)) {
+        NadaSelecionado();
+    } else if (!(banda == doc_.BandaSel && alvo.item == doc_.ItemSel)) {
         doc_.BandaSel = static_cast<int16_t>(banda);
         if (alvo.item == 0) {
             NadaSelecionado();
@@ -69,6 +56,30 @@ void Editor::PressionarMouse(int32_t x, int32_t y, BotaoMouse botao, bool shift)
     }
     vista_.Validar();
     if (botao == BotaoMouse::Direito) vista_.AbrirMenuEditar();
+}
+
+// A click that hit no band: above them band 1, below them the last band
+// (where a band paste then goes), 0 between two bands.
+int Editor::BandaForaDasBandas(int32_t y) {
+    const Banda& ultima = doc_.banda(doc_.NumBandas());
+    if (y < doc_.banda(1).Topo) return 1;
+    if (int64_t{y} >= int64_t{ultima.Topo} + ultima.AlturaEfetiva()) {
+        abaixoDaUltima_ = true;
+        return doc_.NumBandas();
+    }
+    return 0;
+}
+
+// Shift + click: the range runs from the selection to the item clicked; a
+// click on the selected item itself removes it.
+void Editor::EstenderFaixaAte(PosicaoItem alvo) {
+    if (alvo.item == 0) return;
+    if (alvo == PosicaoItem{doc_.BandaSel, doc_.ItemSel}) {
+        SelecionarFaixa(0, 0);
+    } else {
+        SelecionarFaixa(alvo.banda, alvo.item);
+    }
+    vista_.Validar();
 }
 
 void Editor::ArrastarMouse(int32_t x, int32_t y) {
