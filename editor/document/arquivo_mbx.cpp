@@ -119,20 +119,13 @@ LeituraMBX LerMBX(std::string_view bytes) {
 }
 
 GravacaoMBX GravarMBX(const Layout& layout) {
-    GravacaoMBX g;
     EscritorBinario out;
     std::string cabecalho = std::string(kPrefixo) + "(" + VersaoAtual + ")";
     cabecalho.resize(kTamanhoCabecalho, ' ');
     out.fixo(cabecalho);
     GravarBandas(out, layout.Bandas);
     if (out.ok()) GravarConfiguracao(out, layout.Config);
-    if (!out.ok()) {
-        g.motivo = out.erro();
-        return g;
-    }
-    g.ok = true;
-    g.bytes = out.dados();
-    return g;
+    return Concluir(out);
 }
 
 }  // namespace mobrix

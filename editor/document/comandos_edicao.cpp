@@ -16,7 +16,7 @@ bool Editor::CopiarParaTransferencia() {
         doc_.SelItemIni = doc_.TemItemSelecionado() ? doc_.ItemSel : 1;
         doc_.SelItemFim = doc_.TemItemSelecionado() ? doc_.ItemSel : doc_.bandaSel().NumItens();
     }
-    const GravacaoTransferencia g = CodificarTransferencia(BandasParaCopiar(doc_));
+    const Gravacao g = CodificarTransferencia(BandasParaCopiar(doc_));
     if (!g.ok) {
         dialogos_.Mensagem(MensagemErroGravar(arquivoClipboard_, EINVAL, g.motivo), Icone::Erro, Botoes::Ok,
                            TituloAplicacao);

@@ -31,18 +31,11 @@ std::vector<Banda> BandasParaCopiar(const Documento& doc) {
     return {std::move(copia)};
 }
 
-GravacaoTransferencia CodificarTransferencia(const std::vector<Banda>& bandas) {
-    GravacaoTransferencia g;
+Gravacao CodificarTransferencia(const std::vector<Banda>& bandas) {
     EscritorBinario out;
     out.fixo(MarcaClipboard());
     GravarBandas(out, bandas);
-    if (!out.ok()) {
-        g.motivo = out.erro();
-        return g;
-    }
-    g.ok = true;
-    g.bytes = out.dados();
-    return g;
+    return Concluir(out);
 }
 
 LeituraTransferencia LerTransferencia(std::string_view bytes) {

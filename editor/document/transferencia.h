@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/binario.h"
 #include "document/modelo.h"
 
 namespace mobrix {
@@ -21,12 +22,7 @@ std::string MarcaClipboard();
 // items of the range. Empty when the range does not fit the layout.
 std::vector<Banda> BandasParaCopiar(const Documento& doc);
 
-struct GravacaoTransferencia {
-    bool ok = false;
-    std::string motivo;
-    std::string bytes;
-};
-GravacaoTransferencia CodificarTransferencia(const std::vector<Banda>& bandas);
+Gravacao CodificarTransferencia(const std::vector<Banda>& bandas);
 
 // Every count and length is checked: a short, foreign or damaged file gives
 // ok = false and no bands.
