@@ -119,25 +119,13 @@ LeituraMBX LerMBX(std::string_view bytes) {
 }
 
 GravacaoMBX GravarMBX(const Layout& layout) {
-    GravacaoMBX g;
     EscritorBinario out;
     std::string cabecalho = std::string(kPrefixo) + "(" + VersaoAtual + ")";
     cabecalho.resize(kTamanhoCabecalho, ' ');
     out.fixo(cabecalho);
-    if (layout.Bandas.empty() || layout.Bandas.size() > 32767) {
-        g.motivo = "O layout tem um número de bandas que não pode ser gravado.";
-        return g;
-    }
-    out.int16(static_cast<int16_t>(layout.Bandas.size()));
-    for (const Banda& b : layout.Bandas) GravarBanda(out, b);
-    GravarConfiguracao(out, layout.Config);
-    if (!out.ok()) {
-        g.motivo = out.erro();
-        return g;
-    }
-    g.ok = true;
-    g.bytes = out.dados();
-    return g;
+    GravarBandas(out, layout.Bandas);
+    if (out.ok()) GravarConfiguracao(out, layout.Config);
+    return Concluir(out);
 }
 
 }  // namespace mobrix

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/binario.h"
 #include "document/modelo.h"
 
 namespace mobrix {
@@ -25,11 +26,7 @@ char VersaoDoCabecalho(std::string_view cabecalho);
 LeituraMBX LerMBX(std::string_view bytes);
 // Encodes a layout as version (t). Fails (ok false, with a reason) only for
 // contents the format cannot hold: strings over 65535 bytes, counts over 32767.
-struct GravacaoMBX {
-    bool ok = false;
-    std::string motivo;
-    std::string bytes;
-};
+using GravacaoMBX = Gravacao;
 GravacaoMBX GravarMBX(const Layout& layout);
 
 }  // namespace mobrix

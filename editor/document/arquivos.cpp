@@ -34,7 +34,9 @@ std::string NomeTemporario(const std::string& destino) {
     std::random_device rd;
     char sufixo[16];
     std::snprintf(sufixo, sizeof sufixo, "%08x", rd());
-    return (p.parent_path() / ("." + p.filename().string() + "." + sufixo + ".tmp")).string();
+    // The borrowed name is cut so that the temporary name stays within the
+    // file system's limit even for the longest target names.
+    return (p.parent_path() / ("." + p.filename().string().substr(0, 200) + "." + sufixo + ".tmp")).string();
 }
 
 ErroArquivo EscreverTudo(const std::string& caminho, const std::string& bytes) {
@@ -85,6 +87,11 @@ ErroArquivo GravarArquivoAtomico(const std::string& caminho, const std::string& 
 bool ArquivoExiste(const std::string& caminho) {
     std::error_code ec;
     return fs::is_regular_file(caminho, ec);
+}
+
+void ExcluirArquivo(const std::string& caminho) {
+    std::error_code ec;
+    fs::remove(caminho, ec);
 }
 
 }  // namespace mobrix

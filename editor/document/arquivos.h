@@ -19,5 +19,7 @@ inline constexpr size_t TamanhoMaximoArquivo = size_t{512} * 1024 * 1024;
 ErroArquivo LerArquivo(const std::string& caminho, std::string& bytes);
 ErroArquivo GravarArquivoAtomico(const std::string& caminho, const std::string& bytes);
 bool ArquivoExiste(const std::string& caminho);
+// Deletes a file if it is there; failures are ignored (temporary files).
+void ExcluirArquivo(const std::string& caminho);
 
 }  // namespace mobrix

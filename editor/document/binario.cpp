@@ -70,4 +70,15 @@ void EscritorBinario::str(std::string_view s) {
     dados_.append(s);
 }
 
+Gravacao Concluir(const EscritorBinario& out) {
+    Gravacao g;
+    if (!out.ok()) {
+        g.motivo = out.erro();
+        return g;
+    }
+    g.ok = true;
+    g.bytes = out.dados();
+    return g;
+}
+
 }  // namespace mobrix

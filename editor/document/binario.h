@@ -61,4 +61,12 @@ private:
     std::string erro_;
 };
 
+// What an encoder hands back: the bytes, or why they could not be made.
+struct Gravacao {
+    bool ok = false;
+    std::string motivo;
+    std::string bytes;
+};
+Gravacao Concluir(const EscritorBinario& out);
+
 }  // namespace mobrix

@@ -154,4 +154,13 @@ void GravarBanda(EscritorBinario& out, const Banda& b) {
     for (const Item& it : b.Itens) GravarItem(out, it);
 }
 
+void GravarBandas(EscritorBinario& out, const std::vector<Banda>& bandas) {
+    if (bandas.empty() || bandas.size() > 32767) {
+        out.falhar("O layout tem um número de bandas que não pode ser gravado.");
+        return;
+    }
+    out.int16(static_cast<int16_t>(bandas.size()));
+    for (const Banda& b : bandas) GravarBanda(out, b);
+}
+
 }  // namespace mobrix

@@ -19,6 +19,9 @@ std::vector<Banda> LerBandas(LeitorBinario& in, int n, FormaBanda fb, FormaItem 
 
 void GravarItem(EscritorBinario& out, const Item& it);
 void GravarBanda(EscritorBinario& out, const Banda& b);
+// The band count (int16) and the band records; fails for 0 or more than
+// 32767 bands.
+void GravarBandas(EscritorBinario& out, const std::vector<Banda>& bandas);
 
 // Array descriptor: d = 0 (empty) or d = 1 with the element count and lower
 // bound 1. Returns the element count, or -1 after recording a failure.

@@ -45,4 +45,19 @@ std::string FormatarMedida(int32_t pixels, int medida) {
     return buf;
 }
 
+std::string FormatarMedidaTruncada(int32_t pixels, int medida) {
+    const Unidade& u = UnidadeDe(medida);
+    const double escala = std::pow(10.0, u.Decimais);
+    const double cortado = std::trunc(pixels / u.PixelsPorUnidade * escala) / escala;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", u.Decimais, cortado);
+    std::string s = buf;
+    if (s.find('.') != std::string::npos) {
+        while (s.back() == '0') s.pop_back();
+        if (s.back() == '.') s.pop_back();
+    }
+    if (s == "-0") s = "0";
+    return s;
+}
+
 }  // namespace mobrix

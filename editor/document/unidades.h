@@ -22,5 +22,8 @@ double PixelsParaValor(int32_t pixels, int medida);
 int32_t ValorParaPixels(double valor, int medida);
 // The value as shown: pixels / factor with the unit's decimals ("1.693").
 std::string FormatarMedida(int32_t pixels, int medida);
+// The value cut (not rounded) to the unit's decimals, without trailing zeros
+// ("1.693", "64", "0.5"): the size shown in tooltips.
+std::string FormatarMedidaTruncada(int32_t pixels, int medida);
 
 }  // namespace mobrix
