@@ -74,11 +74,12 @@ void SubmenuItem(Menus& m) {
     QMenu* i = m.mnuEditarItem;
     m.mnuEditarItemEstilo = Acao(i, "mnuEditarItemEstilo", "E&stilo");
     m.mnuEditarMacro = Submenu(i, "mnuEditarMacro", "Inserir &macro");
-    const auto& entradas = EntradasMenuMacro();
-    for (size_t k = 0; k < m.mnuEditarMacroItem.size() && k < entradas.size(); ++k) {
+    for (size_t k = 0; k < m.mnuEditarMacroItem.size(); ++k) {
         const QByteArray nome = "mnuEditarMacroItem" + QByteArray::number(static_cast<int>(k));
-        if (k + 1 == entradas.size()) m.mnuEditarMacro->addSeparator();
-        m.mnuEditarMacroItem[k] = Acao(m.mnuEditarMacro, nome.constData(), QString::fromUtf8(entradas[k].legenda));
+        const bool usuario = static_cast<int>(k) == IndiceVariavelUsuario;
+        if (usuario) m.mnuEditarMacro->addSeparator();
+        const char* legenda = usuario ? LegendaVariavelUsuario : VariaveisFixas[k].legenda;
+        m.mnuEditarMacroItem[k] = Acao(m.mnuEditarMacro, nome.constData(), QString::fromUtf8(legenda));
     }
     i->addSeparator();
     m.mnuEditarItemInserir = Acao(i, "mnuEditarItemInserir", "&Inserir");
