@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "dialogos_falsos.h"
+#include "portas_falsas.h"
 #include "document/arquivos.h"
 #include "document/binario.h"
 #include "layout_exemplo.h"
@@ -155,7 +156,7 @@ TEST_F(PastasTeste, CopiarComoEArquivoCpy) {
     Escrever(pastas.programa, "Simples.lin", *GravarLin(l));
     const Documento d = Exemplo();
     DialogosFalsos dialogos;
-    AreaFalsa area;
+    AreaTransferenciaFalsa area;
     area.texto = "antigo";
     EXPECT_FALSE(CopiarCodigoComo(d, "Nenhuma", pastas, false, area, dialogos));
     EXPECT_EQ(area.texto, "antigo");
@@ -174,7 +175,7 @@ TEST_F(PastasTeste, CopiarComoEArquivoCpy) {
     EXPECT_EQ(gravado, GerarCodigo(d, l, {}) + "\r\n");
     const size_t mensagens = dialogos.mensagens.size();
 
-    dialogos.resposta = Resposta::Nao;  // the existing file is kept
+    dialogos.respostas.push_back(Resposta::Nao);  // the existing file is kept
     ASSERT_TRUE(GravarArquivoAtomico(cpy, "meu").ok());
     EXPECT_EQ(SalvarCpy(d, layout, "Simples", pastas, false, dialogos)->resultado, ResultadoCopia::Recusado);
     ASSERT_EQ(dialogos.mensagens.size(), mensagens + 1);

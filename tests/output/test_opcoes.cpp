@@ -2,9 +2,10 @@
 
 #include <cmath>
 #include <filesystem>
-#include <unistd.h>
 
 #include "dialogos_falsos.h"
+#include "pasta_teste.h"
+#include "portas_falsas.h"
 #include "document/arquivos.h"
 #include "output/opcoes_relatorio.h"
 #include "output/visualizar.h"
@@ -15,41 +16,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SistemaFalso : public Sistema {
-public:
-    std::string pastaTemporaria;
-    bool inicia = true;
-    bool naoEncontrado = false;
-    std::string programa;
-    std::vector<std::string> argumentos;
-
-    std::string PastaTemporaria() override { return pastaTemporaria; }
-    std::string PastaPrograma() override { return "/opt/mobrix/"; }
-    std::string PastaDadosUsuario() override { return "/home/u/.local/share/MobrixEdit/"; }
-    void* CarregarFuncao(const std::string&, const std::string&, std::string&) override { return nullptr; }
-    bool IniciarPrograma(const std::string& p, const std::vector<std::string>& a, bool& nao, int& numero,
-                         std::string& descricao) override {
-        programa = p;
-        argumentos = a;
-        nao = naoEncontrado;
-        numero = naoEncontrado ? 53 : 13;
-        descricao = "Permiss\xC3\xA3o negada";
-        return inicia;
-    }
-    void AbrirDocumento(const std::string&) override {}
-};
-
 class Visualizacao : public ::testing::Test {
 protected:
     void SetUp() override {
-        pasta = fs::temp_directory_path() / ("mobrix_vis_" + std::to_string(::getpid()));
-        fs::create_directories(pasta);
-        sistema.pastaTemporaria = pasta.string();  // without the final '/'
+        // A temporary folder named without its final '/'.
+        sistema.DefinirPastaTemporaria(raiz.caminho().substr(0, raiz.caminho().size() - 1));
     }
-    void TearDown() override { fs::remove_all(pasta); }
 
-    fs::path pasta;
-    SistemaFalso sistema;
+    PastaTeste raiz;
+    fs::path pasta{raiz.caminho()};
+    SistemaFalso sistema{raiz.caminho()};
     DialogosFalsos dialogos;
     ConfigRelatorio config;
 };
@@ -62,12 +38,13 @@ TEST_F(Visualizacao, GravaOTemporarioEIniciaORuntime) {
     std::string gravado;
     ASSERT_TRUE(LerArquivo(arquivo, gravado).ok());
     EXPECT_EQ(gravado, "QJ 92\r\nT Relat\xF3rio\r\n");
-    EXPECT_EQ(sistema.programa, "Mobrix");
-    EXPECT_EQ(sistema.argumentos, (std::vector<std::string>{"/G", arquivo, "/T", "Mobrix", "/SE"}));
+    ASSERT_EQ(sistema.programas.size(), 1u);
+    EXPECT_EQ(sistema.programas[0].programa, "Mobrix");
+    EXPECT_EQ(sistema.programas[0].argumentos, (std::vector<std::string>{"/G", arquivo, "/T", "Mobrix", "/SE"}));
     EXPECT_TRUE(dialogos.mensagens.empty());
     config.EnviarEmail = true;
     ASSERT_TRUE(Visualizar("", config, sistema, dialogos));
-    EXPECT_EQ(sistema.argumentos,
+    EXPECT_EQ(sistema.programas.back().argumentos,
               (std::vector<std::string>{"/G", arquivo, "/T", "Mobrix", "/ED", EmailAmostra, "/SE"}));
     EXPECT_EQ(ArquivoTemporario("/tmp/u/"), "/tmp/u/Mobrix.tmp");
 }
@@ -89,9 +66,9 @@ TEST_F(Visualizacao, FalhasDoRuntime) {
 }
 
 TEST_F(Visualizacao, TemporarioQueNaoPodeSerGravadoNaoIniciaORuntime) {
-    sistema.pastaTemporaria = (pasta / "nao-existe").string() + "/";
+    sistema.DefinirPastaTemporaria((pasta / "nao-existe").string() + "/");
     EXPECT_FALSE(Visualizar("QJ 92\r\n", config, sistema, dialogos));
-    EXPECT_EQ(sistema.programa, "");
+    EXPECT_TRUE(sistema.programas.empty());
     ASSERT_EQ(dialogos.mensagens.size(), 1u);
     EXPECT_NE(dialogos.mensagens[0].texto.find("nao-existe/Mobrix.tmp"), std::string::npos);
     EXPECT_EQ(dialogos.mensagens[0].titulo, "Visualizar");

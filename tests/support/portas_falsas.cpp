@@ -39,10 +39,10 @@ void* SistemaFalso::CarregarFuncao(const std::string& biblioteca, const std::str
 bool SistemaFalso::IniciarPrograma(const std::string& programa, const std::vector<std::string>& argumentos,
                                    bool& naoEncontrado, int& numeroErro, std::string& descricao) {
     programas.push_back({programa, argumentos});
-    naoEncontrado = false;
-    numeroErro = 0;
-    descricao.clear();
-    return true;
+    naoEncontrado = !inicia && this->naoEncontrado;
+    numeroErro = inicia ? 0 : (naoEncontrado ? 53 : this->numeroErro);
+    descricao = inicia ? std::string() : descricaoErro;
+    return inicia;
 }
 
 }  // namespace mobrix::teste

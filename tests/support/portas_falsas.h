@@ -41,6 +41,13 @@ public:
 
     std::vector<ProgramaIniciado> programas;
     std::vector<std::string> documentosAbertos;
+    // How the next program start fails, when it does.
+    bool inicia = true;
+    bool naoEncontrado = false;
+    int numeroErro = 13;
+    std::string descricaoErro = "Permiss\xC3\xA3o negada";
+
+    void DefinirPastaTemporaria(const std::string& pasta) { temporaria_ = pasta; }
 
     std::string PastaTemporaria() override { return temporaria_; }
     std::string PastaPrograma() override { return programa_; }
