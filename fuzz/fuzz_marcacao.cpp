@@ -1,0 +1,58 @@
+// The markup of item texts: colour macros, header and footer variables and
+// the style-tag splitter, on any text.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "output/estilos_texto.h"
+#include "output/macros_cor.h"
+#include "output/texto_sem_caixa.h"
+#include "output/variaveis.h"
+
+namespace {
+
+using namespace mobrix;
+
+bool TemTag(const std::string& palavra) {
+    for (const char* tag : {"{n}", "{i}", "{s}", "{r}", "{/n}", "{/i}", "{/s}", "{/r}"})
+        if (ContemSemCaixa(palavra, tag)) return true;
+    return false;
+}
+
+void Macros(const std::string& entrada) {
+    std::string texto = entrada;
+    MacroColor(texto);
+    if (texto.size() > entrada.size()) std::abort();
+    for (char tipo : {'F', 'T', 'L'}) {
+        std::string sem = MacroColorRemover(entrada, tipo);
+        if (sem.size() > entrada.size()) std::abort();
+    }
+}
+
+void Variaveis(const std::string& entrada) {
+    DataHora agora;
+    agora.nomeDiaSemana = "Quarta-feira";
+    agora.nomeMes = "dezembro";
+    std::string texto = entrada;
+    SubstituirVariaveis(texto, 1, agora);
+    // No fixed variable survives; the values put in cannot form a new one.
+    for (const EntradaVariavel& v : VariaveisFixas)
+        if (ContemSemCaixa(texto, v.variavel)) std::abort();
+}
+
+void Palavras(const std::string& entrada, bool umaLinha) {
+    for (const PalavraEstilizada& p : DividirPalavras(entrada, umaLinha, EstiloTexto{}))
+        if (TemTag(p.texto) || (umaLinha && p.quebra)) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size > 20000) return 0;
+    const std::string texto(reinterpret_cast<const char*>(data), size);
+    Macros(texto);
+    Variaveis(texto);
+    Palavras(texto, false);
+    Palavras(texto, true);
+    return 0;
+}
