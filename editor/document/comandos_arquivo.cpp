@@ -49,19 +49,14 @@ bool Editor::AbrirMBX(const std::string& caminho) {
     }
     doc_.NomeAnterior = doc_.NomeArquivo;
     doc_.NomeArquivo = nome;
-    // The file is read into a layout of its own: a damaged file leaves the
-    // current document as it was.
+    // The file is read into a layout of its own: a damaged file, or one that
+    // is no layout at all, leaves the current document as it was.
     AberturaLayout lido = AbrirLayout(nome);
-    switch (lido.estado) {
-        case LeituraMBX::Estado::FormatoInvalido:
-            dialogos_.Mensagem(lido.mensagem, Icone::Aviso, Botoes::Ok, "Impossível Abrir");
-            NovoMBX();
-            return false;
-        case LeituraMBX::Estado::Erro:
-            dialogos_.Mensagem(lido.mensagem, Icone::Aviso, Botoes::Ok, TituloAplicacao);
-            doc_.NomeArquivo = doc_.NomeAnterior;
-            return false;
-        case LeituraMBX::Estado::Ok: break;
+    if (!lido.ok()) {
+        const bool formato = lido.estado == LeituraMBX::Estado::FormatoInvalido;
+        dialogos_.Mensagem(lido.mensagem, Icone::Aviso, Botoes::Ok, formato ? "Impossível Abrir" : TituloAplicacao);
+        doc_.NomeArquivo = doc_.NomeAnterior;
+        return false;
     }
     static_cast<Layout&>(doc_) = std::move(lido.layout);
     pastaAtual_ = PastaDe(nome);

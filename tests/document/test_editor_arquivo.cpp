@@ -138,18 +138,18 @@ TEST_F(Arquivos, AbrirArquivoBom) {
     EXPECT_EQ(ed.PastaAtual() + "/", pasta.caminho());
 }
 
-TEST_F(Arquivos, CabecalhoInvalidoDeixaUmLayoutNovo) {
+TEST_F(Arquivos, CabecalhoInvalidoMantemODocumento) {
     std::string bytes = LerTudo(Layout("v.mbx", 2));
     bytes[15] = 'u';
     GravarTudo(pasta / "v.mbx", bytes);
     Montar(4, 1);
-    ed.AbrirMBX(pasta / "v.mbx");
+    const mobrix::Layout antes = doc();
+    EXPECT_FALSE(ed.AbrirMBX(pasta / "v.mbx"));
     ASSERT_EQ(dialogos.mensagens.size(), 1u);
     EXPECT_EQ(dialogos.mensagens[0].titulo, "Impossível Abrir");
     EXPECT_EQ(dialogos.Ultima(), MensagemFormatoInvalido(pasta / "v.mbx"));
-    EXPECT_EQ(doc().NumBandas(), 1);
+    EXPECT_TRUE(static_cast<const mobrix::Layout&>(doc()) == antes);
     EXPECT_EQ(doc().NomeArquivo, "");
-    EXPECT_EQ(vista.titulo, NomeProduto);
 }
 
 TEST_F(Arquivos, ArquivoDanificadoMantemODocumento) {
