@@ -1,12 +1,12 @@
 #include "executar.h"
 
+#include "pasta_teste.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace mobrix::teste {
 
@@ -14,25 +14,6 @@ std::string Citar(const std::string& arg) {
     std::string s = "'";
     for (char c : arg) s += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return s + "'";
-}
-
-std::string LerTudo(const std::string& caminho) {
-    std::ifstream f(caminho, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
-
-void GravarTudo(const std::string& caminho, const std::string& bytes) {
-    std::ofstream(caminho, std::ios::binary) << bytes;
-}
-
-std::string PastaTemporariaDoTeste(const std::string& nome) {
-    namespace fs = std::filesystem;
-    fs::path p = fs::temp_directory_path() / ("mobrix-teste-" + nome + "-" + std::to_string(::getpid()));
-    fs::remove_all(p);
-    fs::create_directories(p);
-    return p.string();
 }
 
 Execucao Executar(const std::string& programa, const std::string& argumentos) {

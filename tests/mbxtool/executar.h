@@ -14,9 +14,5 @@ struct Execucao {
 Execucao Executar(const std::string& programa, const std::string& argumentos);
 // Quotes one argument for the shell.
 std::string Citar(const std::string& arg);
-std::string LerTudo(const std::string& caminho);
-void GravarTudo(const std::string& caminho, const std::string& bytes);
-// A fresh empty folder under the system's temporary folder.
-std::string PastaTemporariaDoTeste(const std::string& nome);
 
 }  // namespace mobrix::teste

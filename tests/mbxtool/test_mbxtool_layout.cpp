@@ -5,6 +5,7 @@
 #include "document/arquivo_mbx.h"
 #include "document/operacoes.h"
 #include "executar.h"
+#include "pasta_teste.h"
 
 using namespace mobrix;
 using namespace mobrix::teste;
@@ -17,11 +18,8 @@ Execucao Mbxtool(const std::string& args) { return Executar(kMbxtool, args); }
 
 class MbxtoolLayout : public ::testing::Test {
 protected:
-    void SetUp() override {
-        pasta_ = PastaTemporariaDoTeste(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    }
-    std::string Caminho(const std::string& nome) const { return pasta_ + "/" + nome; }
-    std::string pasta_;
+    std::string Caminho(const std::string& nome) const { return pasta_ / nome; }
+    PastaTeste pasta_;
 };
 
 }  // namespace
