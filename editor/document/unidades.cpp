@@ -56,8 +56,7 @@ std::string FormatarMedidaTruncada(int32_t pixels, int medida) {
         while (s.back() == '0') s.pop_back();
         if (s.back() == '.') s.pop_back();
     }
-    if (s == "-0") s = "0";
-    return s;
+    return s == "-0" ? std::string(1, '0') : s;
 }
 
 }  // namespace mobrix
