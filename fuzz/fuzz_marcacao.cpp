@@ -13,12 +13,6 @@ namespace {
 
 using namespace mobrix;
 
-bool TemTag(const std::string& palavra) {
-    for (const char* tag : {"{n}", "{i}", "{s}", "{r}", "{/n}", "{/i}", "{/s}", "{/r}"})
-        if (ContemSemCaixa(palavra, tag)) return true;
-    return false;
-}
-
 void Macros(const std::string& entrada) {
     std::string texto = entrada;
     MacroColor(texto);
@@ -40,9 +34,16 @@ void Variaveis(const std::string& entrada) {
         if (ContemSemCaixa(texto, v.variavel)) std::abort();
 }
 
+// Tags are taken off the words (once, as a plain replace: taking one off can
+// join the text around it into another), so the words never hold more than
+// the text did; on a single line no line break is left.
 void Palavras(const std::string& entrada, bool umaLinha) {
-    for (const PalavraEstilizada& p : DividirPalavras(entrada, umaLinha, EstiloTexto{}))
-        if (TemTag(p.texto) || (umaLinha && p.quebra)) std::abort();
+    size_t total = 0;
+    for (const PalavraEstilizada& p : DividirPalavras(entrada, umaLinha, EstiloTexto{})) {
+        if (umaLinha && p.quebra) std::abort();
+        total += p.texto.size();
+    }
+    if (total > entrada.size() + 2 * (entrada.size() + 1)) std::abort();
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ std::vector<PalavraEstilizada> DividirPalavras(std::string_view texto, bool umaL
         size_t fim = resto.find(' ', de);
         PalavraEstilizada p;
         p.texto = std::string(resto.substr(de, fim == std::string_view::npos ? std::string_view::npos : fim - de));
-        p.quebra = p.texto == QuebraDeLinha;
+        p.quebra = !umaLinha && p.texto == QuebraDeLinha;
         p.estilo = estado;
         for (const Tag& t : Tags)
             if (SubstituirSemCaixa(p.texto, t.abrir, "")) p.estilo.*t.estilo = true;

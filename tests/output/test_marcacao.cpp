@@ -114,6 +114,11 @@ TEST(EstilosTexto, QuebrasDeLinha) {
     EXPECT_EQ(Resumo(DividirPalavras("a{e}b{E}{e}c", false, {})), "a|<br>|b|<br>|<br>|c");
     EXPECT_EQ(Resumo(DividirPalavras("a   \r\n   b", false, {})), "a|<br>|b");
     EXPECT_EQ(Resumo(DividirPalavras("a{e}b\r\nc d", true, {})), "abc|d");
+    // Taking a line break out can join a CR and an LF into another: on a
+    // single line that is no break either.
+    const auto juntas = DividirPalavras("\r\r\n\n", true, {});
+    ASSERT_EQ(juntas.size(), 1u);
+    EXPECT_FALSE(juntas[0].quebra);
     EXPECT_EQ(EspacosIniciais("   a b"), 3u);
     EXPECT_EQ(EspacosIniciais("a"), 0u);
 }
