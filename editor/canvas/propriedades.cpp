@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "canvas/opcoes_item.h"
@@ -15,6 +16,21 @@ double ValorMostrado(int32_t pixels, int medida) {
     const double escala = std::pow(10.0, u.Decimais);
     return std::round(pixels / u.PixelsPorUnidade * escala) / escala;
 }
+
+namespace {
+
+double Formato(int inteiros, int medida) { return inteiros + UnidadeDe(medida).Decimais / 10.0; }
+
+}  // namespace
+
+double FormatoCampoMedida(int medida) {
+    const Unidade& u = UnidadeDe(medida);
+    const auto maior = static_cast<int>(LarguraMaximaItem / u.PixelsPorUnidade);
+    const auto necessarios = static_cast<int>(std::to_string(maior).size());
+    return Formato(std::max(u.DigitosInteiros, necessarios), medida);
+}
+
+double FormatoCampoPosicao(int medida) { return Formato(6, medida); }
 
 void ConcluirEdicao(Editor& ed) {
     ed.ExibirBanda();

@@ -22,6 +22,13 @@ inline constexpr int EspessuraMaxima = 64;
 // unit's decimals, so that typing back the shown value gives the same pixels.
 double ValorMostrado(int32_t pixels, int medida);
 
+// The digit limits of the numeric fields, written I.D as the numeric control
+// takes them (I integer digits, D decimals). Width, height and offset take
+// the unit's digits, widened where the unit's digits cannot hold the largest
+// size (9999 pixels are 264.6 cm); positions take 6 integer digits.
+double FormatoCampoMedida(int medida);
+double FormatoCampoPosicao(int medida);
+
 // Redraw after a panel edit; the handles follow an automatic band's height.
 void ConcluirEdicao(Editor& ed);
 

@@ -68,17 +68,25 @@ void ClicarPaleta(Editor& ed, AlvoPaleta alvo, int x, int y, bool botaoEsquerdo)
     DefinirCor(ed, CampoDoBotao(alvo == AlvoPaleta::Linha, botaoEsquerdo), CodigoDaPaleta(x, y));
 }
 
-Cor CorDoRotulo(const Item& it, char tipo) {
+namespace {
+
+CoresMacro MacrosDe(const Item& it) {
     std::string texto = it.Texto;
-    const CoresMacro macros = MacroColor(texto);
+    return MacroColor(texto);
+}
+
+}  // namespace
+
+Cor CorDoRotulo(const Item& it, char tipo) {
+    const CoresMacro macros = MacrosDe(it);
     switch (tipo) {
         case 'T': return NovaCor(it.CorTexto, macros.texto);
         case 'L': return NovaCor(it.CorLinhas, macros.linhas);
-        default:
-            if (macros.fundo == SemCorMacro && it.CorFundo == SemFundo) return Branco;
-            return NovaCor(it.CorFundo, macros.fundo);
+        default: return macros.fundo == SemCorMacro && it.CorFundo == SemFundo ? Branco : NovaCor(it.CorFundo, macros.fundo);
     }
 }
+
+bool TemFundo(const Item& it) { return it.CorFundo != SemFundo || MacrosDe(it).fundo != SemCorMacro; }
 
 void InserirMacroCor(Editor& ed, Dialogos& dialogos, char tipo) {
     if (!ed.doc().TemItemSelecionado()) return;

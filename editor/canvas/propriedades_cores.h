@@ -37,6 +37,8 @@ void ClicarPaleta(Editor& ed, AlvoPaleta alvo, int x, int y, bool botaoEsquerdo)
 // The colour a label shows for an item: its macro colour of that kind, else
 // the palette colour of the code (white for no background).
 Cor CorDoRotulo(const Item& it, char tipo);
+// Whether the item has a background: a background macro or a colour code.
+bool TemFundo(const Item& it);
 // The colour dialog, preset with the selected item's colour of that kind;
 // every text item among the targets gets the macro in front of its text.
 void InserirMacroCor(Editor& ed, Dialogos& dialogos, char tipo);

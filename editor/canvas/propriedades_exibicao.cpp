@@ -101,6 +101,7 @@ void MostrarItem(EstadoPainel& e, const Item& it) {
     e.rotuloTexto = CorDoRotulo(it, 'T');
     e.rotuloFundo = CorDoRotulo(it, 'F');
     e.rotuloLinhas = CorDoRotulo(it, 'L');
+    e.temFundo = TemFundo(it);
 }
 
 }  // namespace

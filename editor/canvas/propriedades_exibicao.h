@@ -52,7 +52,10 @@ struct EstadoPainel {
     std::array<bool, 10> opcoes{};  // chkAlinhamento1..10
     std::array<bool, 6> linhas{};   // Linhas 1..6
     int corTexto = 0, corFundo = SemFundo, corLinhas = 0;
-    Cor rotuloTexto = Preto, rotuloFundo = Branco, rotuloLinhas = Preto;  // lblTexto, lblFundo, lblLinhas
+    // The colours as drawn (custom colours included): lblTexto, lblFundo,
+    // lblLinhas, PicCorItem and picCorLinha show them.
+    Cor rotuloTexto = Preto, rotuloFundo = Branco, rotuloLinhas = Preto;
+    bool temFundo = false;
     ApresentacaoTipo apresentacao;
 };
 
