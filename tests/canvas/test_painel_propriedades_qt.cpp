@@ -143,6 +143,15 @@ TEST_F(PainelQt, CentimetrosComTresDecimais) {
     EXPECT_EQ(Caixa("numWidth")->text(), "2" + Decimal() + "011");
     ed.DefinirMedida(MedidaPixels);
     EXPECT_EQ(Caixa("numWidth")->text(), "76");
+
+    // The widest item still fits the centimetre field, and leaving it untouched
+    // changes nothing.
+    It(1, 2).Largura = 9999;
+    ed.DefinirMedida(MedidaCentimetros);
+    EXPECT_EQ(Caixa("numWidth")->text(), "264" + Decimal() + "557");
+    Caixa("numWidth")->setFocus(Qt::TabFocusReason);
+    Sair();
+    EXPECT_EQ(It(1, 2).Largura, 9999);
 }
 
 TEST_F(PainelQt, AlturaEDeslocamentoDaBanda) {
@@ -267,6 +276,8 @@ TEST_F(PainelQt, BarrasDeCoresEPaleta) {
 }
 
 TEST_F(PainelQt, RotuloDeCorPersonalizada) {
+    EXPECT_EQ(Achar<QWidget>("lblLinhas")->toolTip(), "Cor das Linhas (Somente para itens de Texto)");
+    EXPECT_EQ(Achar<QWidget>("picCores")->toolTip(), "Clique com o botão direito para mudar a cor do fundo");
     dialogos.cores.push_back(0x102030);
     Clicar(Achar<QWidget>("lblFundo"));
     EXPECT_EQ(It(1, 2).Texto, "<%_F,16,32,48_%>Texto 2");

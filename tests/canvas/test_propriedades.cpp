@@ -47,6 +47,14 @@ TEST_F(Propriedades, LarguraNaUnidadeMostradaComLimites) {
     EXPECT_EQ(It(1, 2).Largura, 19);
 }
 
+TEST(FormatoCampos, DigitosCabemOMaiorTamanho) {
+    EXPECT_DOUBLE_EQ(FormatoCampoMedida(MedidaPixels), 4.0);
+    EXPECT_DOUBLE_EQ(FormatoCampoMedida(MedidaPolegadas), 3.5);
+    EXPECT_DOUBLE_EQ(FormatoCampoMedida(MedidaMilimetros), 4.2);  // 9999 px = 2645.6 mm
+    EXPECT_DOUBLE_EQ(FormatoCampoMedida(MedidaCentimetros), 3.3);
+    EXPECT_DOUBLE_EQ(FormatoCampoPosicao(MedidaCentimetros), 6.3);
+}
+
 TEST_F(Propriedades, LarguraDeUmaFaixaDeDuasBandas) {
     Faixa(2, 1);
     AlterarLargura(ed, 40);

@@ -237,29 +237,42 @@ void PainelPropriedades::CriarAlinhamento() {
     coluna_->addWidget(fraAlinhamentoTexto_);
 }
 
+// Each colour control is named, tipped and wired the same way.
+AmostraCorCtl* PainelPropriedades::NovaAmostra(QWidget* quadro, const char* nome, AlvoPaleta alvo) {
+    auto* amostra = new AmostraCorCtl(quadro);
+    amostra->setObjectName(nome);
+    amostra->setToolTip("Clique aqui para selecionar outra cor");
+    connect(amostra, &AmostraCorCtl::Clicada, this, [this, alvo, amostra] { AbrirPaleta(alvo, amostra); });
+    return amostra;
+}
+
+RotuloCor* PainelPropriedades::NovoRotuloCor(QWidget* quadro, const char* nome, const char* legenda,
+                                              const char* dica, char tipo) {
+    auto* rotulo = new RotuloCor(legenda, quadro);
+    rotulo->setObjectName(nome);
+    rotulo->setToolTip(dica);
+    connect(rotulo, &RotuloClicavel::Clicado, this,
+            [this, tipo] { Editar([&] { InserirMacroCor(ed_, dialogos_, tipo); }); });
+    return rotulo;
+}
+
+BarraCoresCtl* PainelPropriedades::NovaBarra(QWidget* quadro, const char* nome, const char* dica, BarraCores barra) {
+    auto* cores = new BarraCoresCtl(quadro);
+    cores->setObjectName(nome);
+    cores->setToolTip(dica);
+    connect(cores, &BarraCoresCtl::Clicada, this, [this, barra](int x, bool esquerdo) {
+        Editar([&] { ClicarBarraCores(ed_, barra, x, esquerdo); });
+    });
+    return cores;
+}
+
 void PainelPropriedades::CriarCores() {
     fraCor_ = Quadro("fraCor", "Cor do item:");
-    picCorItem_ = new AmostraCorCtl(fraCor_);
-    picCorItem_->setObjectName("PicCorItem");
-    picCorItem_->setToolTip("Clique aqui para selecionar outra cor");
-    connect(picCorItem_, &AmostraCorCtl::Clicada, this, [this] { AbrirPaleta(AlvoPaleta::Item, picCorItem_); });
-
-    lblTexto_ = new RotuloCor("Texto", fraCor_);
-    lblTexto_->setObjectName("lblTexto");
-    lblTexto_->setToolTip("Cor do Texto (Somente para itens de Texto)");
-    lblFundo_ = new RotuloCor("Fundo", fraCor_);
-    lblFundo_->setObjectName("lblFundo");
-    lblFundo_->setToolTip("Cor do Fundo (Somente para itens de Texto)");
-    for (auto [rotulo, tipo] : {std::pair{lblTexto_, 'T'}, std::pair{lblFundo_, 'F'}})
-        connect(rotulo, &RotuloClicavel::Clicado, this,
-                [this, tipo] { Editar([&] { InserirMacroCor(ed_, dialogos_, tipo); }); });
-
-    picCores_ = new BarraCoresCtl(fraCor_);
-    picCores_->setObjectName("picCores");
-    picCores_->setToolTip("Clique com o botão direito para mudar a cor do fundo");
-    connect(picCores_, &BarraCoresCtl::Clicada, this, [this](int x, bool esquerdo) {
-        Editar([&] { ClicarBarraCores(ed_, BarraCores::Item, x, esquerdo); });
-    });
+    picCorItem_ = NovaAmostra(fraCor_, "PicCorItem", AlvoPaleta::Item);
+    lblTexto_ = NovoRotuloCor(fraCor_, "lblTexto", "Texto", "Cor do Texto (Somente para itens de Texto)", 'T');
+    lblFundo_ = NovoRotuloCor(fraCor_, "lblFundo", "Fundo", "Cor do Fundo (Somente para itens de Texto)", 'F');
+    picCores_ = NovaBarra(fraCor_, "picCores", "Clique com o botão direito para mudar a cor do fundo",
+                          BarraCores::Item);
 
     auto* coluna = new QVBoxLayout(fraCor_);
     auto* linha = new QHBoxLayout;
@@ -280,22 +293,11 @@ void PainelPropriedades::CriarLinhas() {
     espessura_.ctl = NovoCampo("numThickness", true);
     espessura_.ctl->setToolTip("Espessura das linhas do item selecionado");
     LigarCampo(espessura_, [this](double v) { return static_cast<double>(AlterarEspessura(ed_, v)); });
-    picCorLinha_ = new AmostraCorCtl(fraLinhas_);
-    picCorLinha_->setObjectName("picCorLinha");
-    picCorLinha_->setToolTip("Clique aqui para selecionar outra cor");
-    connect(picCorLinha_, &AmostraCorCtl::Clicada, this, [this] { AbrirPaleta(AlvoPaleta::Linha, picCorLinha_); });
-    lblLinhas_ = new RotuloCor("Linhas", fraLinhas_);
-    lblLinhas_->setObjectName("lblLinhas");
-    lblLinhas_->setToolTip("Cor das Linhas (Somente para itens de Texto)");
-    connect(lblLinhas_, &RotuloClicavel::Clicado, this,
-            [this] { Editar([&] { InserirMacroCor(ed_, dialogos_, 'L'); }); });
-
-    picCoresLinhas_ = new BarraCoresCtl(fraLinhas_);
-    picCoresLinhas_->setObjectName("picCoresLinhas");
-    picCoresLinhas_->setToolTip("Clique aqui para mudar a cor das linhas do item selecionado");
-    connect(picCoresLinhas_, &BarraCoresCtl::Clicada, this, [this](int x, bool esquerdo) {
-        Editar([&] { ClicarBarraCores(ed_, BarraCores::Linhas, x, esquerdo); });
-    });
+    picCorLinha_ = NovaAmostra(fraLinhas_, "picCorLinha", AlvoPaleta::Linha);
+    lblLinhas_ =
+        NovoRotuloCor(fraLinhas_, "lblLinhas", "Linhas", "Cor das Linhas (Somente para itens de Texto)", 'L');
+    picCoresLinhas_ = NovaBarra(fraLinhas_, "picCoresLinhas",
+                                "Clique aqui para mudar a cor das linhas do item selecionado", BarraCores::Linhas);
 
     auto* direita = new QGridLayout;
     direita->addWidget(Legenda("Es&pessura:", espessura_.ctl), 0, 0);

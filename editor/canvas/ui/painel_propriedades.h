@@ -97,6 +97,9 @@ private:
     void CriarLinhas();
     QGroupBox* Quadro(const char* nome, const QString& titulo);
     NumeroCtl* NovoCampo(const char* nome, bool editavel);
+    AmostraCorCtl* NovaAmostra(QWidget* quadro, const char* nome, AlvoPaleta alvo);
+    RotuloCor* NovoRotuloCor(QWidget* quadro, const char* nome, const char* legenda, const char* dica, char tipo);
+    BarraCoresCtl* NovaBarra(QWidget* quadro, const char* nome, const char* dica, BarraCores barra);
     void LigarCampo(Campo& campo, std::function<double(double)> aplicar);
 
     // Runs a panel edit: pending edits first, the panel refilled after.
