@@ -63,11 +63,6 @@ EfeitoOpcao ConfirmarQualidadeJPG(ConfigRelatorio& config, int16_t& qualidadeSes
     return {};
 }
 
-int16_t TamanhoFonteItem(double tamanhoEscolhido) {
-    const double resto = std::fmod(std::trunc(tamanhoEscolhido), 100.0);
-    return resto >= 1 ? static_cast<int16_t>(resto) : int16_t{8};
-}
-
 CamposMargem AbrirMargem(const std::string& expressao) {
     if (ComecaComAspas(expressao)) return {ValorNumerico(RemoverAspas(expressao)), {}};
     return {std::nullopt, expressao};

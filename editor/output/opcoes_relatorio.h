@@ -34,9 +34,6 @@ int16_t LimitarQualidadeJPG(double valor);
 // OK of the quality dialog: the session's quality and the layout's.
 EfeitoOpcao ConfirmarQualidadeJPG(ConfigRelatorio& config, int16_t& qualidadeSessao, double valor);
 
-// The default item font from the font dialog: the whole size modulo 100,
-// and 8 where that leaves nothing.
-int16_t TamanhoFonteItem(double tamanhoEscolhido);
 
 // Margins dialog: a margin is either millimetres (a quoted literal) or a
 // command or variable of the host program.

@@ -249,6 +249,10 @@ TEST_F(Comandos, FonteDosItens) {
     EXPECT_EQ(TamanhoFonteEscolhido(100), 8);
     EXPECT_EQ(TamanhoFonteEscolhido(-5), 8);
     EXPECT_EQ(TamanhoFonteEscolhido(99.9), 99);
+    EXPECT_EQ(TamanhoFonteEscolhido(12.75), 12);
+    EXPECT_EQ(TamanhoFonteEscolhido(110), 10);
+    EXPECT_EQ(TamanhoFonteEscolhido(199.9), 99);
+    EXPECT_EQ(TamanhoFonteEscolhido(std::nan("")), 8);
 }
 
 TEST_F(Comandos, QuebraDePaginaEAlturaAutomatica) {

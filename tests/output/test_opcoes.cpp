@@ -111,14 +111,6 @@ TEST(Opcoes, FormatoEQualidadeDoEmail) {
     EXPECT_EQ(LimitarQualidadeJPG(50.5), 50);
 }
 
-TEST(Opcoes, TamanhoDaFontePadrao) {
-    EXPECT_EQ(TamanhoFonteItem(100), 8);
-    EXPECT_EQ(TamanhoFonteItem(0), 8);
-    EXPECT_EQ(TamanhoFonteItem(12.75), 12);
-    EXPECT_EQ(TamanhoFonteItem(110), 10);
-    EXPECT_EQ(TamanhoFonteItem(199.9), 99);
-    EXPECT_EQ(TamanhoFonteItem(std::nan("")), 8);
-}
 
 TEST(Opcoes, Margens) {
     CamposMargem m = AbrirMargem("\"12.5\"");
