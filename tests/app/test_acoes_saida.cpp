@@ -283,14 +283,14 @@ TEST_F(AcoesSaida, EstiloDeFiguraAbreAFonte) {
     const FonteItem antes = it.Fonte;
     FonteItem escolhida = antes;
     escolhida.Nome = "Courier New";
-    dialogos.fontes.push_back({escolhida, 112.0});
+    dialogos.fontes.push_back({escolhida, 100.0});  // 100 points: the size rule gives 8
     RoteiroModal roteiro([](QDialog* d) { d->accept(); });
     m.mnuEditarItemEstilo->trigger();
     EXPECT_EQ(roteiro.Aberto(), "");
     ASSERT_EQ(dialogos.fontesIniciais.size(), 1u);
     EXPECT_EQ(dialogos.fontesIniciais[0], antes);
     EXPECT_EQ(it.Fonte.Nome, "Courier New");
-    EXPECT_EQ(it.Fonte.Tamanho, 12);
+    EXPECT_EQ(it.Fonte.Tamanho, 8);
 }
 
 TEST_F(AcoesSaida, CodigoDeBarrasPeloDialogoEDepoisPeloMenu) {

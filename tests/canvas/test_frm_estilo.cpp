@@ -2,6 +2,7 @@
 // whole words.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -112,4 +113,20 @@ TEST_F(Estilo, CancelarNaoDevolveNada) {
     QTest::keyClicks(caixa, "mais");
     d->findChild<QPushButton*>("btnCancelar")->click();
     EXPECT_EQ(d->result(), QDialog::Rejected);
+}
+
+TEST_F(Estilo, BotoesPeloTeclado) {
+    Abrir("palavra");
+    Cursor(2);
+    // A mnemonic presses its button a moment later, as a click would look.
+    auto espera = [this](const char* texto) {
+        return QTest::qWaitFor([&] { return caixa->toPlainText() == texto; }, 2000);
+    };
+    QTest::keyClick(caixa, Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(espera("{n}palavra{/n}")) << caixa->toPlainText().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), caixa);  // typing goes on in the box
+    QTest::keyClick(caixa, Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(espera("{r}{n}palavra{/n}{/r}")) << caixa->toPlainText().toStdString();
+    QTest::keyClick(caixa, Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return d->result() == QDialog::Accepted; }, 2000));
 }

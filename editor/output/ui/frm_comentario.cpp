@@ -60,6 +60,7 @@ FrmComentario::FrmComentario(const std::string& comentario, const ContextoLingua
         txtComentario_[i] = caixa;
         lblPos_[i] = pos;
         connect(caixa, &QPlainTextEdit::cursorPositionChanged, this, [this, i] { LinhaColuna(i); });
+        connect(caixa, &QPlainTextEdit::selectionChanged, this, [this, i] { LinhaColuna(i); });
         layout->addWidget(rotulo);
         layout->addWidget(caixa, 1);
         layout->addWidget(pos);

@@ -8,26 +8,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogos_falsos.h"
-#include "output/pasta_linguagens.h"
 #include "output/ui/frm_comentario.h"
-#include "pasta_teste.h"
-#include "portas_falsas.h"
+#include "teste_linguagens.h"
 
 using namespace mobrix;
 using namespace mobrix::teste;
 
 namespace {
 
-class Comentario : public ::testing::Test {
+class Comentario : public TesteLinguagens {
 protected:
-    PastaTeste pasta;
-    DialogosFalsos dialogos;
-    ConfiguracoesFalsas cfg;
-    PastasLinguagem pastas{pasta / "programa", pasta / "dados"};
-
-    ContextoLinguagens Contexto() { return {pastas, false, dialogos}; }
-
     void CriarLinguagem(const std::string& nome, const std::string& simples) {
         Linguagem l;
         l.ComandosSimples = simples;
@@ -43,14 +33,14 @@ protected:
 }  // namespace
 
 TEST_F(Comentario, AbreDivididoEGuardaComOSeparadorSoQuandoHaDepois) {
-    FrmComentario d("linha 1\r\nlinha 2\xFF" "depois", Contexto(), cfg);
+    FrmComentario d("linha 1\r\nlinha 2\xFF" "depois", Contexto(false), cfg);
     EXPECT_EQ(Caixa(d, 0)->toPlainText(), "linha 1\nlinha 2");
     EXPECT_EQ(Caixa(d, 1)->toPlainText(), "depois");
     Caixa(d, 1)->clear();
     Clicar(d, "btnOk");
     EXPECT_EQ(d.Resultado(), "linha 1\r\nlinha 2");
 
-    FrmComentario so("sem separador", Contexto(), cfg);
+    FrmComentario so("sem separador", Contexto(false), cfg);
     EXPECT_EQ(Caixa(so, 0)->toPlainText(), "sem separador");
     EXPECT_EQ(Caixa(so, 1)->toPlainText(), "");
     Caixa(so, 0)->clear();
@@ -60,19 +50,19 @@ TEST_F(Comentario, AbreDivididoEGuardaComOSeparadorSoQuandoHaDepois) {
 }
 
 TEST_F(Comentario, LimparApagaECancelarNaoMuda) {
-    FrmComentario limpar("antes\xFF" "depois", Contexto(), cfg);
+    FrmComentario limpar("antes\xFF" "depois", Contexto(false), cfg);
     Clicar(limpar, "btnLimpar");
     EXPECT_EQ(limpar.result(), QDialog::Accepted);
     EXPECT_EQ(limpar.Resultado(), "");
 
-    FrmComentario cancelar("antes", Contexto(), cfg);
+    FrmComentario cancelar("antes", Contexto(false), cfg);
     Caixa(cancelar, 0)->setPlainText("outro");
     Clicar(cancelar, "btnCancelar");
     EXPECT_FALSE(cancelar.Resultado().has_value());
 }
 
 TEST_F(Comentario, RotuloDaPosicaoSegueOCursor) {
-    FrmComentario d("ab\r\ncd\r\nef", Contexto(), cfg);
+    FrmComentario d("ab\r\ncd\r\nef", Contexto(false), cfg);
     QPlainTextEdit* caixa = Caixa(d, 0);
     QLabel* rotulo = d.findChild<QLabel*>("lblPos0");
     QTextCursor c = caixa->textCursor();
@@ -90,7 +80,7 @@ TEST_F(Comentario, RotuloDaPosicaoSegueOCursor) {
 
 TEST_F(Comentario, FerramentasEscrevemNaCaixaQueTinhaOFoco) {
     CriarLinguagem("Basic", "PRINT '\xA7" "c'");
-    FrmComentario d("antes\xFF" "depois", Contexto(), cfg);
+    FrmComentario d("antes\xFF" "depois", Contexto(false), cfg);
     d.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
     QPlainTextEdit* depois = Caixa(d, 1);
@@ -110,7 +100,7 @@ TEST_F(Comentario, FerramentasEscrevemNaCaixaQueTinhaOFoco) {
 }
 
 TEST_F(Comentario, FerramentasSemLinguagensFicamDesabilitadas) {
-    FrmComentario d("", Contexto(), cfg);
+    FrmComentario d("", Contexto(false), cfg);
     EXPECT_FALSE(d.findChild<QMenu*>("mnuFerramentasQuebra")->isEnabled());
     EXPECT_FALSE(d.findChild<QMenu*>("mnuFerramentasVarMacro")->isEnabled());
 }
@@ -118,7 +108,7 @@ TEST_F(Comentario, FerramentasSemLinguagensFicamDesabilitadas) {
 TEST_F(Comentario, LinguagemInvalidaAvisaENaoInsere) {
     CriarLinguagem("Quebrada", "X");
     GravarTudo(pasta / "dados/Quebrada.lin", "lixo");
-    FrmComentario d("", Contexto(), cfg);
+    FrmComentario d("", Contexto(false), cfg);
     d.findChild<QAction*>("mnuFerramentasQuebraTipo1")->trigger();
     EXPECT_EQ(Caixa(d, 0)->toPlainText(), "");
     ASSERT_EQ(dialogos.mensagens.size(), 1u);
@@ -127,7 +117,7 @@ TEST_F(Comentario, LinguagemInvalidaAvisaENaoInsere) {
 
 TEST_F(Comentario, JanelaGuardadaEmTwipsERestauradaDentroDaTela) {
     {
-        FrmComentario d("", Contexto(), cfg);
+        FrmComentario d("", Contexto(false), cfg);
         d.show();
         d.resize(600, 300);
         d.move(40, 30);
@@ -138,14 +128,14 @@ TEST_F(Comentario, JanelaGuardadaEmTwipsERestauradaDentroDaTela) {
     EXPECT_EQ(cfg.valores["Comentário.Left"], "600");
     EXPECT_EQ(cfg.valores["Comentário.Top"], "450");
 
-    FrmComentario reaberto("", Contexto(), cfg);
+    FrmComentario reaberto("", Contexto(false), cfg);
     EXPECT_EQ(reaberto.size(), QSize(600, 300));
     EXPECT_EQ(reaberto.pos(), QPoint(40, 30));
 
     // Past the screen's right and bottom edges: moved back inside.
     cfg.valores["Comentário.Left"] = "9999999";
     cfg.valores["Comentário.Top"] = "9999999";
-    FrmComentario fora("", Contexto(), cfg);
+    FrmComentario fora("", Contexto(false), cfg);
     const QRect tela = fora.screen()->availableGeometry();
     EXPECT_EQ(fora.pos().x() + fora.width(), tela.right() + 1);
     EXPECT_EQ(fora.pos().y() + fora.height(), tela.bottom() + 1);

@@ -10,27 +10,17 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "dialogos_falsos.h"
 #include "document/arquivos.h"
-#include "output/pasta_linguagens.h"
 #include "output/ui/frm_linguagens.h"
-#include "pasta_teste.h"
-#include "portas_falsas.h"
+#include "teste_linguagens.h"
 
 using namespace mobrix;
 using namespace mobrix::teste;
 
 namespace {
 
-class Linguagens : public ::testing::Test {
+class Linguagens : public TesteLinguagens {
 protected:
-    PastaTeste pasta;
-    DialogosFalsos dialogos;
-    ConfiguracoesFalsas cfg;
-    PastasLinguagem pastas{pasta / "programa/", pasta / "dados/"};
-
-    ContextoLinguagens Contexto() { return {pastas, true, dialogos}; }
-
     void Gravar(const std::string& pastaDoArquivo, const std::string& nome, const Linguagem& l) {
         std::filesystem::create_directories(pastaDoArquivo);
         GravarTudo(pastaDoArquivo + nome + ".lin", *GravarLin(l));
