@@ -74,7 +74,8 @@ void EditarComentarioBanda(const ContextoSaida& ctx) {
 
 void GerarCpy(const ContextoSaida& ctx, const Documento& doc, const std::string& linguagem) {
     const ContextoLinguagens l = Linguagens(ctx);
-    const std::optional<CopiaCodigo> r = SalvarCpy(doc, doc.NomeArquivo, linguagem, l.pastas, l.cobolString, l.dialogos);
+    const std::optional<CopiaCodigo> r =
+        SalvarCpy(doc, doc.NomeArquivo, linguagem, l.pastas, l.cobolString, l.dialogos);
     // The layout is saved all the same; a .cpy that could not be written is said.
     if (r && r->resultado == ResultadoCopia::ErroGravar)
         l.dialogos.Mensagem(r->mensagem, Icone::Aviso, Botoes::Ok, TituloSalvar);
@@ -124,10 +125,11 @@ void AlternarRelatorio(Menus& m, const ContextoSaida& ctx, OpcaoRelatorio opcao)
 }
 
 void ConectarAlternancias(Menus& m, const ContextoSaida& ctx) {
-    const std::pair<QAction*, OpcaoRelatorio> opcoes[] = {
-        {m.mnuConfigVisivel, OpcaoRelatorio::Visivel},   {m.mnuConfigEnviarEmail, OpcaoRelatorio::EnviarEmail},
-        {m.mnuConfigPaisagem, OpcaoRelatorio::Paisagem}, {m.mnuConfigImprimir, OpcaoRelatorio::Imprimir},
-        {m.mnuConfigTemCapa, OpcaoRelatorio::TemCapa}};
+    const std::pair<QAction*, OpcaoRelatorio> opcoes[] = {{m.mnuConfigVisivel, OpcaoRelatorio::Visivel},
+                                                          {m.mnuConfigEnviarEmail, OpcaoRelatorio::EnviarEmail},
+                                                          {m.mnuConfigPaisagem, OpcaoRelatorio::Paisagem},
+                                                          {m.mnuConfigImprimir, OpcaoRelatorio::Imprimir},
+                                                          {m.mnuConfigTemCapa, OpcaoRelatorio::TemCapa}};
     for (auto [acao, opcao] : opcoes)
         QObject::connect(acao, &QAction::triggered, [&m, ctx, opcao] { AlternarRelatorio(m, ctx, opcao); });
     QObject::connect(m.mnuConfigQuebraPagina, &QAction::triggered, [&m, ctx] {
@@ -157,7 +159,8 @@ void ConectarDialogosConfig(Menus& m, const ContextoSaida& ctx) {
         const Margens atuais = {c.MargemSuperior, c.MargemEsquerda, c.MargemInferior};
         const std::optional<Margens> novas = FrmMargens::Editar(atuais, ctx.janela);
         if (!novas || *novas == atuais) return;
-        std::tie(c.MargemSuperior, c.MargemEsquerda, c.MargemInferior) = std::tie((*novas)[0], (*novas)[1], (*novas)[2]);
+        std::tie(c.MargemSuperior, c.MargemEsquerda, c.MargemInferior) =
+            std::tie((*novas)[0], (*novas)[1], (*novas)[2]);
         Concluir(m, ctx, {});
     });
     QObject::connect(m.mnuConfigEmailTexto, &QAction::triggered, [&m, ctx] {

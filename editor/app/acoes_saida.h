@@ -25,9 +25,9 @@ namespace mobrix {
 
 struct ContextoSaida {
     Editor& editor;
-    PortasEditor portas;   // the same ports the editor was built with
-    PontePDF417& pdf417;   // the bridge the page is drawn with
-    QWidget* janela;       // the parent of the dialogs
+    PortasEditor portas;  // the same ports the editor was built with
+    PontePDF417& pdf417;  // the bridge the page is drawn with
+    QWidget* janela;      // the parent of the dialogs
 };
 
 // Connects the entries and hooks above. Everything referred to by `ctx`

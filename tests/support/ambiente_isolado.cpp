@@ -17,8 +17,8 @@ class AmbienteIsolado : public ::testing::Environment {
 public:
     void SetUp() override {
         pasta = std::make_unique<PastaTeste>();
-        for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
-                                "TMPDIR"}) {
+        for (const char* var :
+             {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "TMPDIR"}) {
             const std::string caminho = *pasta / var;
             std::filesystem::create_directories(caminho);
             setenv(var, caminho.c_str(), 1);

@@ -22,9 +22,7 @@ constexpr BotaoEstilo BotoesEstilo[] = {{"&N", "Negrito"}, {"&I", "Itálico"}, {
 // positions in the box are positions in the text.
 std::string TextoDaCaixaPorPosicao(const QPlainTextEdit* caixa) { return ParaCp1252(TextoCruDaCaixa(caixa)); }
 
-SelecaoTexto SelecaoDa(const QTextCursor& c) {
-    return {c.selectionStart(), c.selectionEnd() - c.selectionStart()};
-}
+SelecaoTexto SelecaoDa(const QTextCursor& c) { return {c.selectionStart(), c.selectionEnd() - c.selectionStart()}; }
 
 }  // namespace
 
@@ -98,8 +96,9 @@ void FrmEstilo::AplicarEstilo(size_t botao) {
         // Only the words change; the rest of the box keeps what it holds.
         const SelecaoTexto antes = AlargarParaPalavras(texto, s);
         const SelecaoTexto depois = edicao->selecao;
-        const QString novo = DeCp1252(std::string_view(edicao->texto).substr(static_cast<size_t>(depois.inicio),
-                                                                              static_cast<size_t>(depois.tamanho)));
+        const QString novo =
+            DeCp1252(std::string_view(edicao->texto)
+                         .substr(static_cast<size_t>(depois.inicio), static_cast<size_t>(depois.tamanho)));
         c.setPosition(antes.inicio);
         c.setPosition(antes.inicio + antes.tamanho, QTextCursor::KeepAnchor);
         c.insertText(novo);

@@ -133,8 +133,7 @@ void FrmComentario::InserirInstrucao(const std::string& linguagem, Ferramenta fe
 
 void FrmComentario::LinhaColuna(int indice) {
     const QPlainTextEdit* caixa = txtComentario_[static_cast<size_t>(indice)];
-    const LinhaEColuna p =
-        mobrix::LinhaColuna(TextoCruDaCaixa(caixa).toStdU16String(), caixa->textCursor().position());
+    const LinhaEColuna p = mobrix::LinhaColuna(TextoCruDaCaixa(caixa).toStdU16String(), caixa->textCursor().position());
     const QString texto = DeUtf8(TextoLinhaColuna(p));
     QLabel* rotulo = lblPos_[static_cast<size_t>(indice)];
     if (rotulo->text() != texto) rotulo->setText(texto);

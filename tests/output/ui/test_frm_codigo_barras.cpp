@@ -156,12 +156,16 @@ TEST_F(CodigoBarras, CadaPreviaELidaPorUmLeitorIndependente) {
         const char* lido;
     };
     const Caso casos[] = {
-        {TipoEAN13, "EAN-13", "1234567890128"},      {TipoEAN8, "EAN-8", "12345670"},
-        {TipoCode39Check, "Code39", "ABC123$"},      {TipoCode128C, "Code128", "1234567890"},
-        {TipoIntercalado25, "ITF", "1234567890"},    {TipoCode39, "Code39", "ABC123"},
+        {TipoEAN13, "EAN-13", "1234567890128"},
+        {TipoEAN8, "EAN-8", "12345670"},
+        {TipoCode39Check, "Code39", "ABC123$"},
+        {TipoCode128C, "Code128", "1234567890"},
+        {TipoIntercalado25, "ITF", "1234567890"},
+        {TipoCode39, "Code39", "ABC123"},
         {TipoIntercalado25SemNumeros, "ITF", "1234567890"},
         {TipoIntercalado25NumerosTopo, "ITF", "1234567890"},
-        {TipoCode128B, "Code128", "123.456/Abc"},    {TipoPDF417, "PDF417", "123.456/Abc"},
+        {TipoCode128B, "Code128", "123.456/Abc"},
+        {TipoPDF417, "PDF417", "123.456/Abc"},
     };
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
