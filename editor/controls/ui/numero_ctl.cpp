@@ -90,6 +90,14 @@ NumeroCtl::NumeroCtl(QWidget* parent, const QLocale& locale)
     Mostrar();
 }
 
+// QWidget's destructor takes the focus from the inner box after this
+// control's own members are gone: the box must not call back any more.
+NumeroCtl::~NumeroCtl() {
+    auto* caixa = static_cast<CaixaNumero*>(txtNumero_);
+    caixa->aoMudarFoco = [](bool) {};
+    caixa->aoTeclar = [](const QKeyEvent&) { return false; };
+}
+
 // Typed characters and Backspace go through the key filter; shortcuts,
 // navigation, Delete, Tab, Enter and Escape keep their text-box meaning.
 bool NumeroCtl::TratarTecla(const QKeyEvent& e) {

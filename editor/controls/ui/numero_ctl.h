@@ -34,6 +34,7 @@ class NumeroCtl : public QWidget {
 
 public:
     explicit NumeroCtl(QWidget* parent = nullptr, const QLocale& locale = QLocale::system());
+    ~NumeroCtl() override;
 
     // A double, or an empty string for the empty value (AllowEmpty).
     QVariant Value() const;
