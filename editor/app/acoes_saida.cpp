@@ -72,10 +72,10 @@ void EditarComentarioBanda(const ContextoSaida& ctx) {
     if (comentario) ctx.editor.DefinirComentarioBanda(*comentario);
 }
 
-void GerarCpy(const ContextoSaida& ctx, const Documento& doc, const std::string& linguagem) {
+void GerarCpy(const ContextoSaida& ctx, const Documento& doc, const std::string& linguagem,
+              const std::string& caminhoCpy) {
     const ContextoLinguagens l = Linguagens(ctx);
-    const std::optional<CopiaCodigo> r =
-        SalvarCpy(doc, doc.NomeArquivo, linguagem, l.pastas, l.cobolString, l.dialogos);
+    const std::optional<CopiaCodigo> r = SalvarCpy(doc, caminhoCpy, linguagem, l.pastas, l.cobolString, l.dialogos);
     // The layout is saved all the same; a .cpy that could not be written is said.
     if (r && r->resultado == ResultadoCopia::ErroGravar)
         l.dialogos.Mensagem(r->mensagem, Icone::Aviso, Botoes::Ok, TituloSalvar);
@@ -94,8 +94,9 @@ void ConectarEditar(Menus& m, const ContextoSaida& ctx) {
     });
     QObject::connect(m.mnuEditarBandaComentario, &QAction::triggered, [ctx] { EditarComentarioBanda(ctx); });
     QObject::connect(m.mnuEditarItemEstilo, &QAction::triggered, [ctx] { EditarEstiloItem(ctx); });
-    ctx.editor.ganchos.GerarCpy = [ctx](const Documento& doc, const std::string& linguagem, const std::string&) {
-        GerarCpy(ctx, doc, linguagem);
+    ctx.editor.ganchos.GerarCpy = [ctx](const Documento& doc, const std::string& linguagem,
+                                        const std::string& caminhoCpy) {
+        GerarCpy(ctx, doc, linguagem, caminhoCpy);
     };
 }
 

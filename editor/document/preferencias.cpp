@@ -97,18 +97,6 @@ void GravarPreferencias(Configuracoes& cfg, const PreferenciasEditor& p, int16_t
     GravarBooleano(cfg, chave::FontStrikethrough, fonte.Riscado);
 }
 
-Colocacao LerColocacao(Configuracoes& cfg, const std::string& prefixo, int64_t larguraPadrao,
-                       int64_t alturaPadrao, const Colocacao& tela) {
-    Colocacao c;
-    c.largura = LerInteiro(cfg, prefixo + ".Width", larguraPadrao, 1, std::max<int64_t>(1, tela.largura));
-    c.altura = LerInteiro(cfg, prefixo + ".Height", alturaPadrao, 1, std::max<int64_t>(1, tela.altura));
-    const int64_t centroX = tela.esquerda + (tela.largura - c.largura) / 2;
-    const int64_t centroY = tela.topo + (tela.altura - c.altura) / 2;
-    c.esquerda = LerInteiro(cfg, prefixo + ".Left", centroX, tela.esquerda, tela.esquerda + tela.largura - c.largura);
-    c.topo = LerInteiro(cfg, prefixo + ".Top", centroY, tela.topo, tela.topo + tela.altura - c.altura);
-    return c;
-}
-
 void GravarColocacao(Configuracoes& cfg, const std::string& prefixo, const Colocacao& c) {
     cfg.Gravar(prefixo + ".Width", std::to_string(c.largura));
     cfg.Gravar(prefixo + ".Height", std::to_string(c.altura));

@@ -53,10 +53,8 @@ FonteItem LerFonteInicial(Configuracoes& cfg);
 // What is written at exit (the COBOL option belongs to the language dialog).
 void GravarPreferencias(Configuracoes& cfg, const PreferenciasEditor& p, int16_t medida, const FonteItem& fonte);
 
-// A dialog's stored placement under prefix + ".Width", ".Height", ".Top" and
-// ".Left". A size that is not a number from 1 to the screen's size gives the
-// default size; a position that would put the window partly off the screen
-// centres it on the screen. All in the unit of `tela`.
+// A dialog's placement, stored under prefix + ".Width", ".Height", ".Top"
+// and ".Left".
 struct Colocacao {
     int64_t esquerda = 0;
     int64_t topo = 0;
@@ -65,8 +63,6 @@ struct Colocacao {
 
     bool operator==(const Colocacao&) const = default;
 };
-Colocacao LerColocacao(Configuracoes& cfg, const std::string& prefixo, int64_t larguraPadrao,
-                       int64_t alturaPadrao, const Colocacao& tela);
 void GravarColocacao(Configuracoes& cfg, const std::string& prefixo, const Colocacao& c);
 
 }  // namespace mobrix

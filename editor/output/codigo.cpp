@@ -136,13 +136,6 @@ std::string ComandosUtilizados(const Layout& layout) {
 
 std::string TextoArquivoCpy(const std::string& codigo) { return codigo + "\r\n"; }
 
-std::string CaminhoCpy(const std::string& caminhoLayout) {
-    const size_t barra = caminhoLayout.rfind('/');
-    const size_t ponto = caminhoLayout.rfind('.');
-    const bool temExtensao = ponto != std::string::npos && (barra == std::string::npos || ponto > barra + 1);
-    return (temExtensao ? caminhoLayout.substr(0, ponto) : caminhoLayout) + ".cpy";
-}
-
 std::string PerguntaSubstituirArquivo(const std::string& caminho) {
     return caminho + "\r\rO arquivo acima já existe!\r\rDeseja substituí-lo?";
 }
@@ -182,13 +175,13 @@ bool CopiarCodigoComo(const Layout& layout, const std::string& linguagem, const 
     return true;
 }
 
-std::optional<CopiaCodigo> SalvarCpy(const Layout& layout, const std::string& caminhoLayout,
+std::optional<CopiaCodigo> SalvarCpy(const Layout& layout, const std::string& caminhoCpy,
                                      const std::string& linguagemCpy, const PastasLinguagem& pastas,
                                      bool cobolString, Dialogos& dialogos) {
     if (linguagemCpy.empty()) return std::nullopt;
     std::optional<std::string> codigo = CodigoNaLinguagem(layout, linguagemCpy, pastas, cobolString, dialogos);
     if (!codigo) return std::nullopt;
-    return GravarCodigo(*codigo, CaminhoCpy(caminhoLayout), dialogos);
+    return GravarCodigo(*codigo, caminhoCpy, dialogos);
 }
 
 }  // namespace mobrix

@@ -24,9 +24,6 @@ std::string ComandosUtilizados(const Layout& layout);
 
 // What the .cpy file holds: the code followed by a line break.
 std::string TextoArquivoCpy(const std::string& codigo);
-// The layout's path with its extension replaced by ".cpy" (appended when the
-// file name has no extension).
-std::string CaminhoCpy(const std::string& caminhoLayout);
 // The question before an existing file is replaced (title TituloSalvar).
 std::string PerguntaSubstituirArquivo(const std::string& caminho);
 inline constexpr const char* TituloSalvar = "Salvar";
@@ -49,7 +46,7 @@ bool CopiarCodigoComo(const Layout& layout, const std::string& linguagem, const 
 // The .cpy step just before a layout is saved, for the language of the
 // setting "CPY": nothing when that is empty or cannot be loaded (its message
 // is shown); the layout is saved in every case.
-std::optional<CopiaCodigo> SalvarCpy(const Layout& layout, const std::string& caminhoLayout,
+std::optional<CopiaCodigo> SalvarCpy(const Layout& layout, const std::string& caminhoCpy,
                                      const std::string& linguagemCpy, const PastasLinguagem& pastas,
                                      bool cobolString, Dialogos& dialogos);
 

@@ -52,12 +52,13 @@ JanelaTwips JanelaComentarioPadrao(int larguraTela, int alturaTela) {
 }
 
 namespace {
-// One axis: a size that is not positive takes the default; an edge past the
-// screen moves the start back, never below 0.
+// One axis: a size that is not positive or larger than the screen takes the
+// default; a window that starts off the screen is centred; an end edge past
+// the screen moves the start back, never below 0.
 void AjustarEixo(int& inicio, int& tamanho, int padrao, int tela) {
-    if (tamanho <= 0) tamanho = padrao;
+    if (tamanho <= 0 || tamanho > tela) tamanho = padrao;
+    if (inicio < 0 || inicio >= tela) inicio = std::max(0, (tela - tamanho) / 2);
     if (int64_t{inicio} + tamanho > tela) inicio = static_cast<int>(std::max<int64_t>(int64_t{tela} - tamanho, 0));
-    inicio = std::max(inicio, 0);
 }
 }  // namespace
 

@@ -49,7 +49,9 @@ struct JanelaTwips {
 // The default window, centred on a screen of the given size.
 JanelaTwips JanelaComentarioPadrao(int larguraTela, int alturaTela);
 // A saved window pulled back inside the screen: a right or bottom edge past
-// the screen moves the window left or up, never past the top-left corner.
+// the screen moves the window left or up, never past the top-left corner; a
+// window that starts off the screen is centred, and a size that is not
+// positive or does not fit the screen takes the default.
 JanelaTwips AjustarJanelaNaTela(JanelaTwips j, int larguraTela, int alturaTela);
 
 }  // namespace mobrix

@@ -88,6 +88,7 @@ TEST_F(Arquivos, CpyGeradoAntesDoLayoutQuandoHaLinguagem) {
     ed.ArquivoSalvar();
     EXPECT_EQ(pedidos, (std::vector<std::string>{"COBOL|" + pasta / "r.cpy"}));
     EXPECT_EQ(NomeCpy("/a/b.c/x"), "/a/b.c/x.cpy");
+    EXPECT_EQ(NomeCpy("/a/Rel.MBX"), "/a/Rel.cpy");
 }
 
 TEST_F(Arquivos, SalvarComONomeMaisLongoPossivel) {
@@ -325,23 +326,6 @@ TEST_F(Inicio, ConfiguracoesComLixoDaoOPadrao) {
     ed.Iniciar({});
     EXPECT_EQ(doc().FonteInicial.Tamanho, 10);
     EXPECT_EQ(doc().Medida, MedidaPixels);
-}
-
-TEST(Colocacao, ForaDaTelaVoltaAoCentro) {
-    ConfiguracoesFalsas cfg;
-    const Colocacao tela{0, 0, 1000, 800};
-    EXPECT_EQ(LerColocacao(cfg, "Comentário", 400, 300, tela), (Colocacao{300, 250, 400, 300}));
-    cfg.valores = {{"Comentário.Width", "500"}, {"Comentário.Height", "200"}, {"Comentário.Left", "10"},
-                   {"Comentário.Top", "20"}};
-    EXPECT_EQ(LerColocacao(cfg, "Comentário", 400, 300, tela), (Colocacao{10, 20, 500, 200}));
-    cfg.valores["Comentário.Left"] = "5000";
-    cfg.valores["Comentário.Top"] = "-3";
-    cfg.valores["Comentário.Width"] = "lixo";
-    EXPECT_EQ(LerColocacao(cfg, "Comentário", 400, 300, tela), (Colocacao{300, 300, 400, 200}));
-    cfg.valores["Comentário.Height"] = "90000";
-    EXPECT_EQ(LerColocacao(cfg, "Comentário", 400, 300, tela).altura, 300);
-    GravarColocacao(cfg, "Comentário", {1, 2, 3, 4});
-    EXPECT_EQ(LerColocacao(cfg, "Comentário", 400, 300, tela), (Colocacao{1, 2, 3, 4}));
 }
 
 TEST_F(Inicio, CancelarAoSairMantemAJanela) {

@@ -60,10 +60,11 @@ TEST(Comentario, JanelaNaTela) {
     j = AjustarJanelaNaTela({28000, 15000, 8055, 3930}, largura, altura);
     EXPECT_EQ(j.esquerda, largura - 8055);
     EXPECT_EQ(j.topo, altura - 3930);
-    j = AjustarJanelaNaTela({2147483000, -50, 90000, 0}, largura, altura);
-    EXPECT_EQ(j.esquerda, 0);  // wider than the screen: kept at the left edge
-    EXPECT_EQ(j.topo, 0);
+    j = AjustarJanelaNaTela({2147483000, -50, 90000, 0}, largura, altura);  // off the screen: the default
+    EXPECT_EQ(j.largura, 8055);
     EXPECT_EQ(j.altura, 3930);
+    EXPECT_EQ(j.esquerda, (largura - 8055) / 2);
+    EXPECT_EQ(j.topo, (altura - 3930) / 2);
 }
 
 TEST(Estilo, QuebrasETabulacoes) {

@@ -164,10 +164,9 @@ TEST_F(PastasTeste, CopiarComoEArquivoCpy) {
     EXPECT_EQ(area.limpezas, 1);
     EXPECT_EQ(area.texto, GerarCodigo(d, l, {}));
 
-    const std::string layout = (raiz / "relatorio.mbx").string();
     const std::string cpy = (raiz / "relatorio.cpy").string();
-    EXPECT_EQ(SalvarCpy(d, layout, "", pastas, false, dialogos), std::nullopt);
-    std::optional<CopiaCodigo> r = SalvarCpy(d, layout, "Simples", pastas, false, dialogos);
+    EXPECT_EQ(SalvarCpy(d, cpy, "", pastas, false, dialogos), std::nullopt);
+    std::optional<CopiaCodigo> r = SalvarCpy(d, cpy, "Simples", pastas, false, dialogos);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->resultado, ResultadoCopia::Gravado);
     std::string gravado;
@@ -177,16 +176,14 @@ TEST_F(PastasTeste, CopiarComoEArquivoCpy) {
 
     dialogos.respostas.push_back(Resposta::Nao);  // the existing file is kept
     ASSERT_TRUE(GravarArquivoAtomico(cpy, "meu").ok());
-    EXPECT_EQ(SalvarCpy(d, layout, "Simples", pastas, false, dialogos)->resultado, ResultadoCopia::Recusado);
+    EXPECT_EQ(SalvarCpy(d, cpy, "Simples", pastas, false, dialogos)->resultado, ResultadoCopia::Recusado);
     ASSERT_EQ(dialogos.mensagens.size(), mensagens + 1);
     EXPECT_EQ(dialogos.mensagens.back().texto, cpy + "\r\rO arquivo acima já existe!\r\rDeseja substituí-lo?");
     EXPECT_EQ(dialogos.mensagens.back().titulo, "Salvar");
     LerArquivo(cpy, gravado);
     EXPECT_EQ(gravado, "meu");
 
-    r = SalvarCpy(d, (raiz / "nao" / "x.mbx").string(), "Simples", pastas, false, dialogos);
+    r = SalvarCpy(d, (raiz / "nao" / "x.cpy").string(), "Simples", pastas, false, dialogos);
     EXPECT_EQ(r->resultado, ResultadoCopia::ErroGravar);
     EXPECT_NE(r->mensagem.find("x.cpy"), std::string::npos);
-    EXPECT_EQ(CaminhoCpy("/a.b/rel"), "/a.b/rel.cpy");
-    EXPECT_EQ(CaminhoCpy("/a/Rel.MBX"), "/a/Rel.cpy");
 }

@@ -2,6 +2,8 @@
 // and the saved window placement.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -133,10 +135,17 @@ TEST_F(Comentario, JanelaGuardadaEmTwipsERestauradaDentroDaTela) {
     EXPECT_EQ(reaberto.pos(), QPoint(40, 30));
 
     // Past the screen's right and bottom edges: moved back inside.
+    const QRect tela = reaberto.screen()->availableGeometry();
+    cfg.valores["Comentário.Left"] = std::to_string((tela.x() + tela.width() - 100) * 15);
+    cfg.valores["Comentário.Top"] = std::to_string((tela.y() + tela.height() - 50) * 15);
+    FrmComentario passando("", Contexto(false), cfg);
+    EXPECT_EQ(passando.pos().x() + passando.width(), tela.right() + 1);
+    EXPECT_EQ(passando.pos().y() + passando.height(), tela.bottom() + 1);
+
+    // Off the screen altogether: centred.
     cfg.valores["Comentário.Left"] = "9999999";
-    cfg.valores["Comentário.Top"] = "9999999";
+    cfg.valores["Comentário.Top"] = "-9999999";
     FrmComentario fora("", Contexto(false), cfg);
-    const QRect tela = fora.screen()->availableGeometry();
-    EXPECT_EQ(fora.pos().x() + fora.width(), tela.right() + 1);
-    EXPECT_EQ(fora.pos().y() + fora.height(), tela.bottom() + 1);
+    EXPECT_EQ(fora.pos().x(), tela.x() + (tela.width() - fora.width()) / 2);
+    EXPECT_EQ(fora.pos().y(), tela.y() + (tela.height() - fora.height()) / 2);
 }
