@@ -8,7 +8,8 @@
 
 #include "barcodes/ponte_pdf417.h"
 #include "simbologias.h"
-#include "sistema_falso.h"
+#include "pasta_teste.h"
+#include "portas_falsas.h"
 #include "superficie_falsa.h"
 
 using namespace mobrix;
@@ -63,7 +64,10 @@ protected:
         biblioteca = {};
         sistema.funcoes["pdf417enc/GetPDF417"] = reinterpret_cast<void*>(&GetPDF417Falsa);
     }
-    teste::SistemaFalso sistema;
+    teste::PastaTeste raiz;
+    teste::SistemaFalso sistema{raiz.caminho()};
+    // The temporary folder without its final '/', as paths compare.
+    std::filesystem::path pasta = std::filesystem::path(sistema.PastaTemporaria()).parent_path();
     PontePDF417 ponte{sistema};
     SuperficieFalsa s{3, 3};
 };
@@ -115,13 +119,13 @@ TEST_F(PontePDF417Teste, ChamaNaPastaTemporariaERestauraAPasta) {
     EXPECT_EQ(std::filesystem::current_path(), antes);
     EXPECT_EQ(s.Arte(), Vazia8x8);
     ASSERT_EQ(biblioteca.chamadas.size(), 2u);
-    EXPECT_EQ(biblioteca.chamadas[0].pasta, sistema.pasta);
-    EXPECT_EQ(biblioteca.chamadas[1].pasta, sistema.pasta);
+    EXPECT_EQ(biblioteca.chamadas[0].pasta, pasta);
+    EXPECT_EQ(biblioteca.chamadas[1].pasta, pasta);
 }
 
 TEST_F(PontePDF417Teste, PastaTemporariaInacessivelNaoImpedeODesenho) {
     const std::filesystem::path antes = std::filesystem::current_path();
-    std::filesystem::remove(sistema.pasta);
+    std::filesystem::remove(pasta);
     Devolver({"#"});
     ponte.DesenharPDF417(s, "ok", 0);
     EXPECT_EQ(std::filesystem::current_path(), antes);

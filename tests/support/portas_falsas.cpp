@@ -31,8 +31,12 @@ SistemaFalso::SistemaFalso(const std::string& raiz)
     for (const std::string* p : {&temporaria_, &programa_, &dados_}) std::filesystem::create_directories(*p);
 }
 
-void* SistemaFalso::CarregarFuncao(const std::string& biblioteca, const std::string&, std::string& erro) {
-    erro = biblioteca + ": não disponível nos testes";
+void* SistemaFalso::CarregarFuncao(const std::string& biblioteca, const std::string& simbolo, std::string& erro) {
+    const std::string nome = biblioteca + "/" + simbolo;
+    pedidos.push_back(nome);
+    auto it = funcoes.find(nome);
+    if (it != funcoes.end()) return it->second;
+    erro = erroDeCarga;
     return nullptr;
 }
 

@@ -47,6 +47,11 @@ public:
     int numeroErro = 13;
     std::string descricaoErro = "Permiss\xC3\xA3o negada";
 
+    // "library/symbol" -> function; anything else fails with `erroDeCarga`.
+    std::map<std::string, void*> funcoes;
+    std::string erroDeCarga = "biblioteca ausente";
+    std::vector<std::string> pedidos;  // "library/symbol", one per call
+
     void DefinirPastaTemporaria(const std::string& pasta) { temporaria_ = pasta; }
 
     std::string PastaTemporaria() override { return temporaria_; }
