@@ -55,19 +55,7 @@ void AlcaSelecao::paintEvent(QPaintEvent*) {
 }
 
 void AlcaSelecao::mousePressEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton) return;
-    arrastando_ = true;
-    emit arrastoIniciado(indice_, NaPagina(this, e));
-}
-
-void AlcaSelecao::mouseMoveEvent(QMouseEvent* e) {
-    if (arrastando_) emit arrastoMovido(NaPagina(this, e));
-}
-
-void AlcaSelecao::mouseReleaseEvent(QMouseEvent* e) {
-    if (!arrastando_ || e->button() != Qt::LeftButton) return;
-    arrastando_ = false;
-    emit arrastoTerminado();
+    if (e->button() == Qt::LeftButton) emit arrastoIniciado(indice_, NaPagina(this, e));
 }
 
 ContornoPagina::ContornoPagina(const QPen& caneta, const QColor& preenchimento, QWidget* canvas)

@@ -16,8 +16,8 @@ inline const QColor CorAlcaAutomatica(0, 144, 0);  // active, band of automatic 
 inline const QColor CorAlcaInativa(144, 144, 144);
 inline const QColor CorContornoMagico(254, 203, 130);
 
-// One of the eight drag handles (SizePoint). Mouse positions are reported in
-// the coordinates of the canvas it sits on.
+// One of the eight drag handles (SizePoint). A press starts a drag, which the
+// canvas then follows; positions are in the canvas's coordinates.
 class AlcaSelecao : public QWidget {
     Q_OBJECT
 public:
@@ -30,20 +30,15 @@ public:
 
 signals:
     void arrastoIniciado(int indice, QPoint naPagina);
-    void arrastoMovido(QPoint naPagina);
-    void arrastoTerminado();
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     int indice_;
     QColor cor_ = CorAlcaAtiva;
     bool habilitada_ = true;
-    bool arrastando_ = false;
 };
 
 // A rectangle drawn as an outline (shpSize, shpSelectedRange); the mouse

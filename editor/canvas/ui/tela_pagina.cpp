@@ -66,8 +66,6 @@ void TelaPagina::CriarDecoracoes() {
     for (int i = 0; i < static_cast<int>(alcas_.size()); ++i) {
         auto* alca = new AlcaSelecao(i, this);
         connect(alca, &AlcaSelecao::arrastoIniciado, this, &TelaPagina::IniciarArrasto);
-        connect(alca, &AlcaSelecao::arrastoMovido, this, &TelaPagina::MoverArrasto);
-        connect(alca, &AlcaSelecao::arrastoTerminado, this, [this] { editor_.TerminarArrasto(); });
         alcas_[static_cast<size_t>(i)] = alca;
     }
     magica_ = new QuadroMagico(this);
@@ -157,7 +155,20 @@ void TelaPagina::mousePressEvent(QMouseEvent* e) {
     Pressionar(e->position().toPoint(), e->button(), e->modifiers());
 }
 
-void TelaPagina::mouseMoveEvent(QMouseEvent* e) { Mover(e->position().toPoint(), e->buttons(), e->modifiers()); }
+void TelaPagina::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (editor_.Arrastando()) {
+        contorno_->setGeometry(RetanguloQt(editor_.MoverArrasto(p.x(), p.y())));
+        return;
+    }
+    Mover(p, e->buttons(), e->modifiers());
+}
+
+void TelaPagina::mouseReleaseEvent(QMouseEvent* e) {
+    if (!editor_.Arrastando() || e->button() != Qt::LeftButton) return;
+    releaseMouse();
+    editor_.TerminarArrasto();
+}
 
 void TelaPagina::mouseDoubleClickEvent(QMouseEvent* e) {
     // The second press of a double click still selects, then the text box
@@ -177,6 +188,8 @@ void TelaPagina::Mover(QPoint p, Qt::MouseButtons botoes, Qt::KeyboardModifiers 
     editor_.PassarMouse(p.x(), p.y(), botoes != Qt::NoButton || (modificadores & Qt::ShiftModifier));
 }
 
+// The canvas follows the rest of the drag: the handle that started it is
+// hidden while the outline moves.
 void TelaPagina::IniciarArrasto(int alca, QPoint p) {
     setFocus(Qt::MouseFocusReason);
     const std::optional<Retangulo> contorno = editor_.IniciarArrasto(alca, p.x(), p.y());
@@ -184,11 +197,7 @@ void TelaPagina::IniciarArrasto(int alca, QPoint p) {
     for (AlcaSelecao* a : alcas_) a->hide();
     contorno_->setGeometry(RetanguloQt(*contorno));
     contorno_->show();
-}
-
-void TelaPagina::MoverArrasto(QPoint p) {
-    if (!editor_.Arrastando()) return;
-    contorno_->setGeometry(RetanguloQt(editor_.MoverArrasto(p.x(), p.y())));
+    grabMouse();
 }
 
 void TelaPagina::keyPressEvent(QKeyEvent* e) {

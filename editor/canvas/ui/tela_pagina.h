@@ -48,6 +48,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -57,7 +58,6 @@ private:
     void Pressionar(QPoint p, Qt::MouseButton botao, Qt::KeyboardModifiers modificadores);
     void Mover(QPoint p, Qt::MouseButtons botoes, Qt::KeyboardModifiers modificadores);
     void IniciarArrasto(int alca, QPoint p);
-    void MoverArrasto(QPoint p);
     void VerificarMagica();
     void CriarDecoracoes();
 
