@@ -100,6 +100,7 @@ void JanelaPrincipal::MontarJanela() {
     divisor_->addWidget(resultado_);
     divisor_->setStretchFactor(0, 3);
     divisor_->setStretchFactor(1, 1);
+    divisor_->setSizes({520, 160});
     divisor_->setChildrenCollapsible(false);
     coluna->addWidget(divisor_, 1);
     linha->addWidget(direita, 1);
