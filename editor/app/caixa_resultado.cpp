@@ -2,7 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QFontDatabase>
-#include <QScrollBar>
+#include <QTextCursor>
+#include <algorithm>
 
 #include "document/ui/texto_qt.h"
 
@@ -35,15 +36,24 @@ void CaixaResultado::DefinirComandos(std::string comandos) {
     if (isVisible()) Mostrar();
 }
 
+// Only the changed stretch of the text is replaced: an edit of one band
+// changes a few lines of what can be a very long text, and the reader keeps
+// his place in it.
 void CaixaResultado::Mostrar() {
     if (!pendente_) return;
     pendente_ = false;
-    QString texto = DeCp1252(comandos_);
-    texto.replace("\r\n", "\n");
-    // Keep the reader's place in the text across regenerations.
-    const int linha = verticalScrollBar()->value();
-    setPlainText(texto);
-    verticalScrollBar()->setValue(linha);
+    QString novo = DeCp1252(comandos_);
+    novo.replace("\r\n", "\n");
+    const qsizetype comum = std::min(mostrado_.size(), novo.size());
+    qsizetype inicio = 0;
+    while (inicio < comum && mostrado_[inicio] == novo[inicio]) ++inicio;
+    qsizetype fim = 0;  // length of the common end
+    while (fim < comum - inicio && mostrado_[mostrado_.size() - 1 - fim] == novo[novo.size() - 1 - fim]) ++fim;
+    QTextCursor cursor(document());
+    cursor.setPosition(static_cast<int>(inicio));
+    cursor.setPosition(static_cast<int>(mostrado_.size() - fim), QTextCursor::KeepAnchor);
+    cursor.insertText(novo.mid(inicio, novo.size() - fim - inicio));
+    mostrado_ = std::move(novo);
 }
 
 std::string CaixaResultado::TextoSelecionado() const {

@@ -38,6 +38,7 @@ private:
     void Mostrar();
 
     std::string comandos_;
+    QString mostrado_;       // what the widget shows, lines ended by LF
     bool pendente_ = false;  // the widget does not show comandos_ yet
 };
 

@@ -9,6 +9,7 @@
 
 #include "app/ajuda.h"
 #include "document/arquivos.h"
+#include "document/ui/texto_qt.h"
 #include "janela_teste.h"
 
 namespace mobrix::teste {
@@ -168,6 +169,29 @@ TEST_F(JanelaMenus, PainelDeComandosMostraOTextoEMudaComOMenuEOIcone) {
     EXPECT_TRUE(painel->isVisible());
     EXPECT_TRUE(painel->toPlainText().contains("1.1"));
     EXPECT_TRUE(m().mnuConfigResultado->isChecked());
+
+    // The pane replaces only what changed; after any edits it shows exactly
+    // the command text.
+    const auto mostraOsComandos = [&] {
+        QString esperado = DeCp1252(j->janela.resultado()->Comandos());
+        esperado.replace("\r\n", "\n");
+        return painel->toPlainText() == esperado;
+    };
+    j->Montar({3, 2, 2});
+    EXPECT_TRUE(mostraOsComandos());
+    j->Clicar(j->MeioDoItem(2, 1));
+    j->Tecla(Qt::Key_Delete);
+    EXPECT_TRUE(mostraOsComandos());
+    j->Tecla(Qt::Key_Down, Qt::ControlModifier);
+    j->Tecla(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_TRUE(mostraOsComandos());
+    j->Acao("mnuEditarBandaDuplicar")->trigger();
+    j->Acao("mnuEditarBandaRemover")->trigger();
+    j->Acao("mnuEditarDesfazer")->trigger();
+    EXPECT_TRUE(mostraOsComandos());
+    j->dialogos.respostas.push_back(Resposta::Nao);  // do not save the changes
+    j->Acao("mnuArquivoNovo")->trigger();
+    EXPECT_TRUE(mostraOsComandos());
 }
 
 TEST_F(JanelaMenus, CopiarDoPainelPoeTextoSimplesERico) {
