@@ -91,4 +91,17 @@ std::string Utf8ParaCp1252(std::string_view utf8) {
     return s;
 }
 
+std::string SemFormaCp1252(std::string_view utf8) {
+    std::string faltam;
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const size_t inicio = i;
+        const char32_t u = LerUtf8(utf8, i);
+        if (UnicodeParaCp1252(u) >= 0) continue;
+        const std::string_view c = u == 0xFFFD ? std::string_view("\xEF\xBF\xBD") : utf8.substr(inicio, i - inicio);
+        if (faltam.find(c) == std::string::npos) faltam += c;
+    }
+    return faltam;
+}
+
 }  // namespace mobrix

@@ -46,7 +46,10 @@ std::optional<FonteItem> DialogosFalsos::EscolherFonte(const FonteItem& inicial,
     return e.fonte;
 }
 
-std::optional<uint32_t> DialogosFalsos::EscolherCor(uint32_t) { return Proxima(cores, "cor"); }
+std::optional<uint32_t> DialogosFalsos::EscolherCor(uint32_t inicial) {
+    coresIniciais.push_back(inicial);
+    return Proxima(cores, "cor");
+}
 
 void DialogosFalsos::CursorOcupado(bool ocupado) {
     cursorOcupado += ocupado ? 1 : -1;

@@ -42,6 +42,7 @@ public:
     std::vector<PedidoArquivo> pedidosAbrir;
     std::vector<PedidoArquivo> pedidosSalvar;
     std::vector<FonteItem> fontesIniciais;
+    std::vector<uint32_t> coresIniciais;
     int cursorOcupado = 0;  // current depth
     int vezesOcupado = 0;
 
