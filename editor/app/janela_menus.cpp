@@ -4,6 +4,7 @@
 #include <QKeySequence>
 
 #include "ajuda.h"
+#include "canvas/propriedades_dialogos.h"
 #include "document/modelo.h"
 #include "janela_principal.h"
 
@@ -92,6 +93,10 @@ void JanelaPrincipal::LigarMenuEditar() {
     for (const auto& [acao, tipo] : tipos)
         connect(acao, &QAction::triggered, this, [this, tipo] { editor_.MudarTipo(tipo); });
 
+    for (size_t i = 0; i < m.mnuEditarMacroItem.size(); ++i)
+        connect(m.mnuEditarMacroItem[i], &QAction::triggered, this,
+                [this, i] { painel_->InserirMacro(static_cast<int>(i)); });
+
     for (QMenu* menu : {m.mnuEditar, m.mnuEditarColar, m.mnuEditarBanda, m.mnuEditarItem})
         connect(menu, &QMenu::aboutToShow, this, &JanelaPrincipal::AplicarEstadoEditar);
     connect(m.mnuEditar, &QMenu::aboutToHide, this, &JanelaPrincipal::LiberarAtalhosEditar);
@@ -116,6 +121,7 @@ void JanelaPrincipal::AplicarEstadoEditar() {
 
     for (QAction* acao : m.mnuEditarItem->actions())
         if (!acao->isSeparator()) Habilitar(acao, e.item, n);
+    for (QAction* acao : m.mnuEditarMacroItem) Habilitar(acao, e.item, n);
     Habilitar(m.mnuEditarItemTexto, e.item && e.mudarPara.texto, n);
     Habilitar(m.mnuEditarItemFigura, e.item && e.mudarPara.figura, n);
     Habilitar(m.mnuEditarItemComando, e.item && e.mudarPara.comando, n);
@@ -147,6 +153,7 @@ void JanelaPrincipal::LigarMenuConfigurar() {
         connect(acao, &QAction::triggered, this, [this, medida] { editor_.DefinirMedida(medida); });
     }
     connect(m.mnuConfigResultado, &QAction::triggered, this, &JanelaPrincipal::AlternarResultado);
+    connect(m.mnuConfigFonte, &QAction::triggered, this, [this] { ConfigurarFontePadrao(editor_); });
 }
 
 void JanelaPrincipal::LigarMenuAjuda() {
@@ -187,12 +194,10 @@ void JanelaPrincipal::MarcarNaoProntos() {
     const Menus& m = menus_;
     naoProntos_ = {m.mnuEditarBandaComentario,
                    m.mnuEditarItemEstilo,
-                   m.mnuEditarMacro->menuAction(),
                    m.mnuEditarCopiarComo->menuAction(),
                    m.mnuEditarCopiarComoComandos,
                    m.mnuEditarLinguagens,
                    m.mnuEditarVisualizar,
-                   m.mnuConfigFonte,
                    m.mnuConfigFontesImpressora,
                    m.mnuConfigCpy->menuAction(),
                    m.mnuConfigCpyNenhum,
@@ -207,7 +212,6 @@ void JanelaPrincipal::MarcarNaoProntos() {
                    m.mnuConfigQualidadeJPG,
                    m.mnuConfigEmailTexto,
                    m.mnuConfigEnviarEmail};
-    for (QAction* acao : m.mnuEditarMacroItem) naoProntos_.push_back(acao);
     for (QAction* acao : naoProntos_) {
         acao->setEnabled(false);
         acao->setToolTip(DicaNaoPronto);

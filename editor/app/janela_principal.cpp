@@ -3,17 +3,23 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
+#include "document/atalhos.h"
 #include "document/caminhos.h"
 #include "document/identidade.h"
 #include "document/registro_tipo.h"
@@ -57,6 +63,8 @@ JanelaPrincipal::JanelaPrincipal(const PortasJanela& portas, QWidget* pai)
     MontarJanela();
     LigarMenus();
     LigarGanchos();
+    LigarPainel();
+    LigarAtalhosLinhas();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* agora) {
         if (agora && agora->window() == this && !qobject_cast<QMenuBar*>(agora) && !qobject_cast<QMenu*>(agora))
             ultimoFoco_ = agora;
@@ -64,7 +72,14 @@ JanelaPrincipal::JanelaPrincipal(const PortasJanela& portas, QWidget* pai)
     // The mouse wheel over any part of the window scrolls the page while the
     // canvas has the focus.
     qApp->installEventFilter(this);
-    resize(1024, 720);
+    TamanhoInicialJanela();
+}
+
+// Most of the screen, so that the page and the panel both have room.
+void JanelaPrincipal::TamanhoInicialJanela() {
+    const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = tela ? tela->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::max(LarguraMinima, area.width() * 9 / 10), std::max(AlturaMinima, area.height() * 9 / 10));
 }
 
 JanelaPrincipal::~JanelaPrincipal() { qApp->removeEventFilter(this); }
@@ -75,15 +90,16 @@ void JanelaPrincipal::MontarJanela() {
     linha->setContentsMargins(4, 4, 4, 4);
     linha->setSpacing(4);
 
-    // The property panel's place, left of the canvas; it scrolls so that it
-    // never holds the window above its minimum height.
+    // The property panel, left of the canvas; it scrolls so that it never
+    // holds the window above its minimum height.
     auto* area = new QScrollArea(central);
     area->setObjectName("fraPropriedades");
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setFrameShape(QFrame::NoFrame);
-    area->hide();  // until a panel is placed in it
-    painel_ = area;
+    painel_ = new PainelPropriedades(editor_, dialogos_, area);
+    area->setWidget(painel_);
+    area->setFixedWidth(painel_->sizeHint().width() + area->verticalScrollBar()->sizeHint().width());
     linha->addWidget(area);
 
     auto* direita = new QWidget(central);
@@ -157,6 +173,37 @@ void JanelaPrincipal::LigarGanchos() {
     };
 }
 
+void JanelaPrincipal::LigarPainel() {
+    TelaPagina* tela = visor_->tela();
+    connect(tela, &TelaPagina::focoParaCaixaTexto, this, [this] {
+        if (painel_->CaixaTexto()->isEnabled()) painel_->CaixaTexto()->setFocus(Qt::OtherFocusReason);
+    });
+    connect(tela, &TelaPagina::textoParaCaixaTexto, painel_, &PainelPropriedades::ComecarTexto);
+    connect(painel_, &PainelPropriedades::PedirFocoCanvas, tela, [tela] { tela->setFocus(Qt::OtherFocusReason); });
+    connect(painel_, &PainelPropriedades::AbrirMenuTipo, this, &JanelaPrincipal::AbrirMenuTipo);
+    // A click on the window's background closes the extended palette.
+    centralWidget()->installEventFilter(this);
+}
+
+// Frame lines of the selected item from anywhere in the window: Alt + 1..6
+// (not while the item text is being typed) and Ctrl + a digit of the keypad.
+void JanelaPrincipal::LigarAtalhosLinhas() {
+    for (int digito = 1; digito <= 9; ++digito) {
+        const auto tecla = static_cast<Qt::Key>(Qt::Key_0 + digito);
+        if (LinhaDoAtalho(digito, false)) {
+            auto* alt = new QShortcut(QKeySequence(Qt::ALT | tecla), this);
+            connect(alt, &QShortcut::activated, this, [this, digito] {
+                if (!painel_->CaixaTexto()->hasFocus()) painel_->AlternarLinha(LinhaDoAtalho(digito, false));
+            });
+        }
+        if (LinhaDoAtalho(digito, true)) {
+            auto* ctrl = new QShortcut(QKeySequence(Qt::CTRL | tecla), this);
+            connect(ctrl, &QShortcut::activated, this,
+                    [this, digito] { painel_->AlternarLinha(LinhaDoAtalho(digito, true)); });
+        }
+    }
+}
+
 void JanelaPrincipal::Iniciar(const std::vector<std::string>& argumentos) {
     editor_.Iniciar(argumentos);
     btnMagic_->setChecked(editor_.Preferencias().MagicItem);
@@ -173,7 +220,10 @@ Foco JanelaPrincipal::FocoAtual() const {
 
 // ---- Vista -------------------------------------------------------------------
 
-void JanelaPrincipal::Redesenhar(Documento& doc) { resultado_->DefinirComandos(visor_->Redesenhar(doc)); }
+void JanelaPrincipal::Redesenhar(Documento& doc) {
+    painel_->OcultarPaleta();
+    resultado_->DefinirComandos(visor_->Redesenhar(doc));
+}
 
 void JanelaPrincipal::AtualizarComandos(const Documento& doc) { resultado_->DefinirComandos(GerarComandos(doc)); }
 
@@ -184,9 +234,12 @@ void JanelaPrincipal::AtualizarSelecao() {
     AtualizarBotoesItem();
 }
 
-void JanelaPrincipal::Validar() { AtualizarBotoesItem(); }
+void JanelaPrincipal::Validar() {
+    AtualizarBotoesItem();
+    painel_->Validar();
+}
 
-bool JanelaPrincipal::ConfirmarEdicoesPendentes() { return true; }
+bool JanelaPrincipal::ConfirmarEdicoesPendentes() { return painel_->ConfirmarEdicoesPendentes(); }
 
 EstadoPagina JanelaPrincipal::Pagina() const { return visor_->Estado(); }
 
@@ -264,6 +317,7 @@ void JanelaPrincipal::closeEvent(QCloseEvent* e) {
 }
 
 bool JanelaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == centralWidget() && evento->type() == QEvent::MouseButtonPress) painel_->OcultarPaleta();
     if (evento->type() != QEvent::Wheel) return QMainWindow::eventFilter(objeto, evento);
     const auto* w = qobject_cast<QWidget*>(objeto);
     if (!w || w->window() != this || !visor_->tela()->hasFocus()) return false;

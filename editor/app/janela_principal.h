@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "caixa_resultado.h"
+#include "canvas/ui/painel_propriedades.h"
 #include "canvas/ui/visor_pagina.h"
 #include "document/editor.h"
 #include "menus.h"
@@ -42,6 +43,7 @@ public:
     Editor& editor() { return editor_; }
     const Menus& menus() const { return menus_; }
     VisorPagina* visor() const { return visor_; }
+    PainelPropriedades* painel() const { return painel_; }
     CaixaResultado* resultado() const { return resultado_; }
     // The focus facts of the Editar menu's rules, as they are now.
     Foco FocoAtual() const;
@@ -73,8 +75,11 @@ protected:
 
 private:
     void MontarJanela();
+    void TamanhoInicialJanela();
     QWidget* CriarBotoes();
     void LigarGanchos();
+    void LigarPainel();
+    void LigarAtalhosLinhas();
     void AplicarResultadoVisivel();
     void AtualizarBotoesItem();
 
@@ -98,7 +103,7 @@ private:
     Menus menus_;
     std::vector<QAction*> naoProntos_;  // entries other parts of the program will bring
 
-    QWidget* painel_ = nullptr;  // where the property panel goes
+    PainelPropriedades* painel_ = nullptr;
     QToolButton* btnRemove_ = nullptr;
     QToolButton* btnLeft_ = nullptr;
     QToolButton* btnRight_ = nullptr;
