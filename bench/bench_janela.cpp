@@ -12,7 +12,7 @@
 
 #include "app/janela_principal.h"
 #include "dialogos_falsos.h"
-#include "document/operacoes.h"
+#include "layout_grande.h"
 #include "pasta_teste.h"
 #include "portas_falsas.h"
 
@@ -34,12 +34,7 @@ struct Bancada {
         Editor& ed = janela.editor();
         ed.NovoMBX();
         Documento& d = ed.doc();
-        for (int b = 2; b <= 1000; ++b) AddBanda(d, 0, false, 0, 0);
-        for (int b = 1; b <= 1000; ++b) {
-            for (int k = 2; k <= 10; ++k) AddItem(d, b, false, 40);
-            for (Item& it : d.banda(b).Itens) it.Texto = "Total do {n}cliente{/n} (%_pag_%)";
-            ReposicionarItem(d.banda(b));
-        }
+        MontarLayoutGrande(d);
         d.BandaSel = 1;
         d.ItemSel = 1;
         ed.ExibirBanda();

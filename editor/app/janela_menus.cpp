@@ -86,12 +86,7 @@ void JanelaPrincipal::LigarMenuEditar() {
     ligar(m.mnuEditarItemRemover, &E::item, &Editor::ItemRemover);
     ligar(m.mnuEditarItemLeft, &E::item, &Editor::ItemEsquerda);
     ligar(m.mnuEditarItemRight, &E::item, &Editor::ItemDireita);
-    const std::pair<QAction*, TipoEscolhido> tipos[] = {{m.mnuEditarItemTexto, TipoEscolhido::Texto},
-                                                        {m.mnuEditarItemFigura, TipoEscolhido::Figura},
-                                                        {m.mnuEditarItemComando, TipoEscolhido::Comando},
-                                                        {m.mnuEditarItemCodigoBarras, TipoEscolhido::CodigoBarras}};
-    for (const auto& [acao, tipo] : tipos)
-        connect(acao, &QAction::triggered, this, [this, tipo] { editor_.MudarTipo(tipo); });
+    LigarMudarTipo({m.mnuEditarItemTexto, m.mnuEditarItemFigura, m.mnuEditarItemComando, m.mnuEditarItemCodigoBarras});
 
     for (size_t i = 0; i < m.mnuEditarMacroItem.size(); ++i)
         connect(m.mnuEditarMacroItem[i], &QAction::triggered, this,
@@ -176,12 +171,15 @@ void JanelaPrincipal::LigarMenuTipo() {
         menus_.mnuPopup2Comando->setEnabled(e.comando);
         menus_.mnuPopup2CodigoBarras->setEnabled(e.codigoBarras);
     });
-    const std::pair<QAction*, TipoEscolhido> tipos[] = {{m.mnuPopup2Texto, TipoEscolhido::Texto},
-                                                        {m.mnuPopup2Figura, TipoEscolhido::Figura},
-                                                        {m.mnuPopup2Comando, TipoEscolhido::Comando},
-                                                        {m.mnuPopup2CodigoBarras, TipoEscolhido::CodigoBarras}};
-    for (const auto& [acao, tipo] : tipos)
-        connect(acao, &QAction::triggered, this, [this, tipo] { editor_.MudarTipo(tipo); });
+    LigarMudarTipo({m.mnuPopup2Texto, m.mnuPopup2Figura, m.mnuPopup2Comando, m.mnuPopup2CodigoBarras});
+}
+
+// The four "Mudar para" entries, in the order of TipoEscolhido.
+void JanelaPrincipal::LigarMudarTipo(const std::array<QAction*, 4>& acoes) {
+    for (size_t i = 0; i < acoes.size(); ++i) {
+        const auto tipo = static_cast<TipoEscolhido>(i);
+        connect(acoes[i], &QAction::triggered, this, [this, tipo] { editor_.MudarTipo(tipo); });
+    }
 }
 
 void JanelaPrincipal::AbrirMenuTipo(const QPoint& global) {

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QSplitter>
 #include <QToolButton>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,7 @@ private:
     void LigarMenuConfigurar();
     void LigarMenuAjuda();
     void LigarMenuTipo();
+    void LigarMudarTipo(const std::array<QAction*, 4>& acoes);
     void MarcarNaoProntos();
     // Enabling and captions of the Editar menu and its submenus.
     void AplicarEstadoEditar();

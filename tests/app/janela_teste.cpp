@@ -14,6 +14,14 @@ void LimparConfiguracoes() {
     s.sync();
 }
 
+void JanelaIniciada::SetUp() {
+    LimparConfiguracoes();
+    j = std::make_unique<JanelaDeTeste>(pasta.caminho());
+    j->Iniciar();
+    j->tela()->setFocus();
+    ASSERT_TRUE(j->tela()->hasFocus());
+}
+
 void JanelaDeTeste::Iniciar(const std::vector<std::string>& argumentos) {
     janela.show();
     janela.activateWindow();

@@ -62,4 +62,13 @@ struct JanelaDeTeste {
 // Empties the settings store shared by every window of the tests.
 void LimparConfiguracoes();
 
+// A started window with the focus on its page, for each test.
+class JanelaIniciada : public ::testing::Test {
+protected:
+    PastaTeste pasta;
+    std::unique_ptr<JanelaDeTeste> j;
+
+    void SetUp() override;
+};
+
 }  // namespace mobrix::teste

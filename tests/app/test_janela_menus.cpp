@@ -15,20 +15,13 @@
 namespace mobrix::teste {
 namespace {
 
-class JanelaMenus : public ::testing::Test {
+class JanelaMenus : public JanelaIniciada {
 protected:
-    PastaTeste pasta;
-    std::unique_ptr<JanelaDeTeste> j;
-
     void SetUp() override {
-        LimparConfiguracoes();
         QGuiApplication::clipboard()->clear();
-        j = std::make_unique<JanelaDeTeste>(pasta.caminho());
-        j->Iniciar();
-        j->tela()->setFocus();
+        JanelaIniciada::SetUp();
     }
     const Menus& m() { return j->janela.menus(); }
-    bool Habilitada(QAction* a) { return a->isEnabled(); }
 };
 
 TEST_F(JanelaMenus, EditarSegueOFocoASelecaoEOArquivoDeTransferencia) {

@@ -8,18 +8,8 @@
 namespace mobrix::teste {
 namespace {
 
-class JanelaPagina : public ::testing::Test {
+class JanelaPagina : public JanelaIniciada {
 protected:
-    PastaTeste pasta;
-    std::unique_ptr<JanelaDeTeste> j;
-
-    void SetUp() override {
-        LimparConfiguracoes();
-        j = std::make_unique<JanelaDeTeste>(pasta.caminho());
-        j->Iniciar();
-        j->tela()->setFocus();
-        ASSERT_TRUE(j->tela()->hasFocus());
-    }
     QWidget* Handle(int i) { return j->Controle(("SizePoint" + std::to_string(i)).c_str()); }
 };
 

@@ -8,17 +8,11 @@
 namespace mobrix::teste {
 namespace {
 
-class JanelaPainel : public ::testing::Test {
+class JanelaPainel : public JanelaIniciada {
 protected:
-    PastaTeste pasta;
-    std::unique_ptr<JanelaDeTeste> j;
-
     void SetUp() override {
-        LimparConfiguracoes();
-        j = std::make_unique<JanelaDeTeste>(pasta.caminho());
-        j->Iniciar();
+        JanelaIniciada::SetUp();
         j->Montar({2, 1});
-        j->tela()->setFocus();
         j->Clicar(j->MeioDoItem(1, 2));
     }
     QLineEdit* Texto() { return j->Controle<QLineEdit>("txtTexto"); }
