@@ -82,7 +82,14 @@ void JanelaPrincipal::TamanhoInicialJanela() {
     resize(std::max(LarguraMinima, area.width() * 9 / 10), std::max(AlturaMinima, area.height() * 9 / 10));
 }
 
-JanelaPrincipal::~JanelaPrincipal() { qApp->removeEventFilter(this); }
+// The widgets and menus go first, while the editor and the state their
+// handlers use are still there (a text box losing the focus stores its text).
+JanelaPrincipal::~JanelaPrincipal() {
+    disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
+    delete takeCentralWidget();
+    delete menuWidget();
+}
 
 void JanelaPrincipal::MontarJanela() {
     auto* central = new QWidget(this);
