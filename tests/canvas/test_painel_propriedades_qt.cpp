@@ -111,7 +111,11 @@ TEST_F(PainelQt, LarguraDigitadaGuardaAoSairEComEnter) {
     EXPECT_EQ(It(1, 2).Largura, 80);
     EXPECT_FALSE(Caixa("numWidth")->hasFocus());
 
-    // Leaving a field the user did not change stores nothing.
+    // Escape gives back the shown value; leaving a field the user did not
+    // change stores nothing.
+    Digitar("numWidth", "5");
+    QTest::keyClick(Caixa("numWidth"), Qt::Key_Escape);
+    EXPECT_EQ(Caixa("numWidth")->text(), "80");
     const int redesenhos = vista.redesenhos;
     Caixa("numHeight")->setFocus(Qt::TabFocusReason);
     Sair();
@@ -358,6 +362,9 @@ TEST_F(PainelQt, TextoComEnterEValidacao) {
     QTest::keyClick(texto, Qt::Key_Return);
     EXPECT_EQ(It(1, 2).Texto, "Nome\xE7");
     EXPECT_EQ(foco.count(), 1);
+    QTest::keyClicks(texto, "xyz");
+    QTest::keyClick(texto, Qt::Key_Escape);
+    EXPECT_EQ(texto->text(), QString::fromUtf8("Nome\xC3\xA7"));
 
     // A character the layout cannot hold is refused and stays for correction.
     texto->setFocus();

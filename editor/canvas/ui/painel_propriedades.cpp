@@ -53,11 +53,13 @@ bool SaiuDoCampo(const QEvent* evento) {
     return r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason;
 }
 
-bool EhEnter(const QEvent* evento) {
+bool EhTecla(const QEvent* evento, std::initializer_list<int> teclas) {
     if (evento->type() != QEvent::KeyPress) return false;
     const int k = static_cast<const QKeyEvent*>(evento)->key();
-    return k == Qt::Key_Return || k == Qt::Key_Enter;
+    return std::find(teclas.begin(), teclas.end(), k) != teclas.end();
 }
+bool EhEnter(const QEvent* evento) { return EhTecla(evento, {Qt::Key_Return, Qt::Key_Enter}); }
+bool EhEscape(const QEvent* evento) { return EhTecla(evento, {Qt::Key_Escape}); }
 
 }  // namespace
 
@@ -509,9 +511,14 @@ void PainelPropriedades::OcultarPaleta() { picPaletaExtendida_->hide(); }
 // ---- Events -----------------------------------------------------------------
 
 bool PainelPropriedades::eventFilter(QObject* objeto, QEvent* evento) {
+    // Enter stores what was typed, Escape gives back what was shown.
     if (objeto == txtTexto_) {
         if (EhEnter(evento)) {
             if (ConfirmarTexto()) emit PedirFocoCanvas();
+            return true;
+        }
+        if (EhEscape(evento) && txtTexto_->text() != textoMostrado_) {
+            txtTexto_->setText(textoMostrado_);
             return true;
         }
         if (SaiuDoCampo(evento) && !atualizando_) ConfirmarTexto();
@@ -522,6 +529,11 @@ bool PainelPropriedades::eventFilter(QObject* objeto, QEvent* evento) {
         if (EhEnter(evento)) {
             ConfirmarCampo(*c);
             focusNextChild();
+            return true;
+        }
+        if (EhEscape(evento) && CampoAlterado(*c)) {
+            c->ctl->SetValue(c->mostrado);
+            c->ctl->txtNumero()->selectAll();
             return true;
         }
         if (SaiuDoCampo(evento) && !atualizando_) ConfirmarCampo(*c);
