@@ -4,8 +4,8 @@
 // measured is the editor's own work around the page renderer.
 #include <benchmark/benchmark.h>
 
-#include "document/operacoes.h"
 #include "editor_falso.h"
+#include "layout_grande.h"
 
 using namespace mobrix;
 using namespace mobrix::teste;
@@ -16,13 +16,7 @@ struct Bancada : EditorComFalsos {
     Bancada() {
         ed.NovoMBX();
         Documento& d = ed.doc();
-        for (int b = 2; b <= 1000; ++b) AddBanda(d, 0, false, 0, 0);
-        for (int b = 1; b <= 1000; ++b) {
-            for (int k = 2; k <= 10; ++k) AddItem(d, b, false, 40);
-            for (Item& it : d.banda(b).Itens) it.Texto = "Total do {n}cliente{/n} (%_pag_%)";
-            ReposicionarItem(d.banda(b));
-        }
-        ReposicionarBanda(d);
+        MontarLayoutGrande(d);
         d.BandaSel = 1;
         d.ItemSel = 1;
         ed.ExibirBanda();  // the undo ring starts from this layout

@@ -167,6 +167,15 @@ void MenuAjuda(QMenuBar* barra, Menus& m) {
     m.mnuAjudaAutor = Acao(m.mnuAjuda, "mnuAjudaAutor", "&Sobre o MobrixEdit");
 }
 
+void MenuTipoItem(QMenuBar* barra, Menus& m) {
+    m.mnuPopup2 = new QMenu(barra);
+    m.mnuPopup2->setObjectName("mnuPopup2");
+    m.mnuPopup2Texto = Acao(m.mnuPopup2, "mnuPopup2Texto", "&Texto");
+    m.mnuPopup2Figura = Acao(m.mnuPopup2, "mnuPopup2Figura", "&Figura");
+    m.mnuPopup2Comando = Acao(m.mnuPopup2, "mnuPopup2Comando", "&Comando");
+    m.mnuPopup2CodigoBarras = Acao(m.mnuPopup2, "mnuPopup2CodigoBarras", "Código de &Barras");
+}
+
 }  // namespace
 
 void CriarMenus(QMenuBar* barra, Menus& m) {
@@ -174,6 +183,7 @@ void CriarMenus(QMenuBar* barra, Menus& m) {
     MenuEditar(barra, m);
     MenuConfigurar(barra, m);
     MenuAjuda(barra, m);
+    MenuTipoItem(barra, m);
 }
 
 }  // namespace mobrix

@@ -45,6 +45,10 @@ struct Menus {
     // Ajuda
     QMenu* mnuAjuda = nullptr;
     QAction *mnuAjudaConteudo, *mnuAjudaTutorial, *mnuAjudaExemplo, *mnuAjudaAtualizar, *mnuAjudaAutor;
+
+    // The kind context menu of the property panel (not in the bar).
+    QMenu* mnuPopup2 = nullptr;
+    QAction *mnuPopup2Texto, *mnuPopup2Figura, *mnuPopup2Comando, *mnuPopup2CodigoBarras;
 };
 
 // Builds the whole menu bar into `barra`; the caller connects the actions.

@@ -12,7 +12,7 @@
 #include "controls/ui/numero_ctl.h"
 #include "dialogo_modal.h"
 #include "document/arquivos.h"
-#include "janela_teste.h"
+#include "acoes_saida_teste.h"
 #include "output/codigo.h"
 #include "output/comandos.h"
 #include "output/pasta_linguagens.h"

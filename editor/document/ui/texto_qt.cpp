@@ -23,6 +23,7 @@ std::string ParaCp1252(const QString& texto) {
 
 QString MensagemParaQt(const std::string& mensagem) {
     QString s = DeUtf8(mensagem);
+    s.replace("\r\n", "\n");  // a few texts end their lines with CR LF
     s.replace(QChar('\r'), QChar('\n'));
     return s;
 }
