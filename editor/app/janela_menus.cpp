@@ -1,6 +1,5 @@
 // The menus of the main window wired to the editor object.
 #include <QActionGroup>
-#include <algorithm>
 #include <QKeySequence>
 
 #include "ajuda.h"
@@ -9,15 +8,6 @@
 #include "janela_principal.h"
 
 namespace mobrix {
-namespace {
-
-constexpr const char* DicaNaoPronto = "Ainda não disponível nesta versão do programa";
-
-void Habilitar(QAction* acao, bool habilitada, const std::vector<QAction*>& naoProntos) {
-    acao->setEnabled(habilitada && std::find(naoProntos.begin(), naoProntos.end(), acao) == naoProntos.end());
-}
-
-}  // namespace
 
 void JanelaPrincipal::LigarMenus() {
     LigarMenuArquivo();
@@ -25,7 +15,6 @@ void JanelaPrincipal::LigarMenus() {
     LigarMenuConfigurar();
     LigarMenuAjuda();
     LigarMenuTipo();
-    MarcarNaoProntos();
 }
 
 void JanelaPrincipal::LigarMenuArquivo() {
@@ -104,25 +93,24 @@ bool JanelaPrincipal::Permitido(bool EstadoMenuEditar::*entrada) {
 void JanelaPrincipal::AplicarEstadoEditar() {
     const Menus& m = menus_;
     const EstadoMenuEditar e = editor_.AbrirMenuEditar(FocoAtual());
-    const std::vector<QAction*>& n = naoProntos_;
-    Habilitar(m.mnuEditarDesfazer, e.desfazer, n);
-    Habilitar(m.mnuEditarRecortar, e.recortar, n);
-    Habilitar(m.mnuEditarCopiar, e.copiar, n);
-    Habilitar(m.mnuEditarColar->menuAction(), e.colar, n);
-    Habilitar(m.mnuEditarColarBanda, e.colar, n);
-    Habilitar(m.mnuEditarColarItem, e.colar, n);
-    Habilitar(m.mnuEditarExcluir, e.excluir, n);
-    Habilitar(m.mnuEditarTudo, e.selecionarTudo, n);
+    m.mnuEditarDesfazer->setEnabled(e.desfazer);
+    m.mnuEditarRecortar->setEnabled(e.recortar);
+    m.mnuEditarCopiar->setEnabled(e.copiar);
+    m.mnuEditarColar->menuAction()->setEnabled(e.colar);
+    m.mnuEditarColarBanda->setEnabled(e.colar);
+    m.mnuEditarColarItem->setEnabled(e.colar);
+    m.mnuEditarExcluir->setEnabled(e.excluir);
+    m.mnuEditarTudo->setEnabled(e.selecionarTudo);
 
     for (QAction* acao : m.mnuEditarItem->actions())
-        if (!acao->isSeparator()) Habilitar(acao, e.item, n);
-    for (QAction* acao : m.mnuEditarMacroItem) Habilitar(acao, e.item, n);
-    Habilitar(m.mnuEditarItemTexto, e.item && e.mudarPara.texto, n);
-    Habilitar(m.mnuEditarItemFigura, e.item && e.mudarPara.figura, n);
-    Habilitar(m.mnuEditarItemComando, e.item && e.mudarPara.comando, n);
-    Habilitar(m.mnuEditarItemCodigoBarras, e.item && e.mudarPara.codigoBarras, n);
+        if (!acao->isSeparator()) acao->setEnabled(e.item);
+    for (QAction* acao : m.mnuEditarMacroItem) acao->setEnabled(e.item);
+    m.mnuEditarItemTexto->setEnabled(e.item && e.mudarPara.texto);
+    m.mnuEditarItemFigura->setEnabled(e.item && e.mudarPara.figura);
+    m.mnuEditarItemComando->setEnabled(e.item && e.mudarPara.comando);
+    m.mnuEditarItemCodigoBarras->setEnabled(e.item && e.mudarPara.codigoBarras);
 
-    Habilitar(m.mnuEditarBandaPagina, e.quebrarPagina, n);
+    m.mnuEditarBandaPagina->setEnabled(e.quebrarPagina);
     m.mnuEditarBandaPagina->setText(QString::fromUtf8(e.legendaQuebrarPagina));
     m.mnuEditarBandaAuto->setText(QString::fromUtf8(e.legendaAltura));
 }
@@ -133,7 +121,7 @@ void JanelaPrincipal::LiberarAtalhosEditar() {
     const Menus& m = menus_;
     for (QAction* acao : {m.mnuEditarDesfazer, m.mnuEditarRecortar, m.mnuEditarCopiar, m.mnuEditarColar->menuAction(),
                           m.mnuEditarColarBanda, m.mnuEditarColarItem, m.mnuEditarExcluir, m.mnuEditarTudo})
-        Habilitar(acao, true, naoProntos_);
+        acao->setEnabled(true);
 }
 
 void JanelaPrincipal::LigarMenuConfigurar() {
@@ -188,34 +176,5 @@ void JanelaPrincipal::AbrirMenuTipo(const QPoint& global) {
 
 // Entries whose dialogs and options come with other parts of the program:
 // present, disabled, and saying so.
-void JanelaPrincipal::MarcarNaoProntos() {
-    const Menus& m = menus_;
-    naoProntos_ = {m.mnuEditarBandaComentario,
-                   m.mnuEditarItemEstilo,
-                   m.mnuEditarCopiarComo->menuAction(),
-                   m.mnuEditarCopiarComoComandos,
-                   m.mnuEditarLinguagens,
-                   m.mnuEditarVisualizar,
-                   m.mnuConfigFontesImpressora,
-                   m.mnuConfigCpy->menuAction(),
-                   m.mnuConfigCpyNenhum,
-                   m.mnuConfigNomeImpressora,
-                   m.mnuConfigMargens,
-                   m.mnuConfigPaisagem,
-                   m.mnuConfigImprimir,
-                   m.mnuConfigVisivel,
-                   m.mnuConfigQuebraPagina,
-                   m.mnuConfigTemCapa,
-                   m.mnuConfigEmail->menuAction(),
-                   m.mnuConfigQualidadeJPG,
-                   m.mnuConfigEmailTexto,
-                   m.mnuConfigEnviarEmail};
-    for (QAction* acao : naoProntos_) {
-        acao->setEnabled(false);
-        acao->setToolTip(DicaNaoPronto);
-        acao->setStatusTip(DicaNaoPronto);
-    }
-    for (QMenu* menu : {m.mnuEditar, m.mnuEditarBanda, m.mnuEditarItem, m.mnuConfig}) menu->setToolTipsVisible(true);
-}
 
 }  // namespace mobrix

@@ -25,7 +25,6 @@
 #include "document/registro_tipo.h"
 #include "document/ui/texto_qt.h"
 #include "icones.h"
-#include "output/codigo.h"
 #include "output/comandos.h"
 
 namespace mobrix {
@@ -54,7 +53,8 @@ JanelaPrincipal::JanelaPrincipal(const PortasJanela& portas, QWidget* pai)
     : QMainWindow(pai),
       dialogos_(portas.dialogos),
       sistema_(portas.sistema),
-      editor_(PortasEditor{portas.dialogos, portas.configuracoes, portas.areaTransferencia, portas.sistema, *this}) {
+      portas_{portas.dialogos, portas.configuracoes, portas.areaTransferencia, portas.sistema, *this},
+      editor_(portas_) {
     setObjectName("frmPrincipal");
     setWindowTitle(DeUtf8(NomeProduto));
     setWindowIcon(IconePrograma());
@@ -62,6 +62,7 @@ JanelaPrincipal::JanelaPrincipal(const PortasJanela& portas, QWidget* pai)
     CriarMenus(menuBar(), menus_);
     MontarJanela();
     LigarMenus();
+    ConectarAcoesSaida(menus_, Saida());
     LigarGanchos();
     LigarPainel();
     LigarAtalhosLinhas();
@@ -171,13 +172,6 @@ void JanelaPrincipal::LigarGanchos() {
         RegistrarExtensao(tipo, ParaUtf8(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)),
                           dialogos_);
     };
-    editor_.ganchos.GerarCpy = [this](const Documento& doc, const std::string& linguagem, const std::string&) {
-        const PastasLinguagem pastas{ComBarraFinal(sistema_.PastaPrograma()), sistema_.PastaDadosUsuario()};
-        const std::optional<CopiaCodigo> r =
-            SalvarCpy(doc, doc.NomeArquivo, linguagem, pastas, editor_.Preferencias().CobolUsarString, dialogos_);
-        if (r && r->resultado == ResultadoCopia::ErroGravar)
-            dialogos_.Mensagem(r->mensagem, Icone::Aviso, Botoes::Ok, TituloAplicacao);
-    };
 }
 
 void JanelaPrincipal::LigarPainel() {
@@ -187,6 +181,7 @@ void JanelaPrincipal::LigarPainel() {
     });
     connect(tela, &TelaPagina::textoParaCaixaTexto, painel_, &PainelPropriedades::ComecarTexto);
     connect(painel_, &PainelPropriedades::PedirFocoCanvas, tela, [tela] { tela->setFocus(Qt::OtherFocusReason); });
+    connect(painel_, &PainelPropriedades::AlterarCodigoBarras, this, [this] { AlterarCodigoBarras(Saida()); });
     connect(painel_, &PainelPropriedades::AbrirMenuTipo, this, &JanelaPrincipal::AbrirMenuTipo);
     // A click on the window's background closes the extended palette.
     centralWidget()->installEventFilter(this);
@@ -277,22 +272,13 @@ void JanelaPrincipal::AtualizarRecentes(const std::vector<std::string>& caminhos
     menus_.mnuArquivoExcluirRecentes->setVisible(algum);
 }
 
+ContextoSaida JanelaPrincipal::Saida() { return ContextoSaida{editor_, portas_, visor_->pdf417(), this}; }
+
 void JanelaPrincipal::AtualizarMenuConfiguracao() {
+    AtualizarMenuSaida(menus_, editor_);
     const Documento& d = editor_.doc();
-    const ConfigRelatorio& c = d.Config;
-    const PreferenciasEditor& p = editor_.Preferencias();
     const Menus& m = menus_;
-    m.mnuConfigVisivel->setChecked(c.Visivel);
-    m.mnuConfigPaisagem->setChecked(c.Paisagem);
-    m.mnuConfigImprimir->setChecked(c.Imprimir);
-    m.mnuConfigQuebraPagina->setChecked(c.QuebraFinal);
-    m.mnuConfigTemCapa->setChecked(c.TemCapa);
-    m.mnuConfigEnviarEmail->setChecked(c.EnviarEmail);
-    m.mnuConfigFontesImpressora->setChecked(p.FontesImpressora);
-    m.mnuConfigResultado->setChecked(p.ExibirResultado);
-    QAction* const formatos[] = {m.mnuConfigEmailJPG, m.mnuConfigEmailEMF, m.mnuConfigEmailGIF, m.mnuConfigEmailPDF,
-                                 m.mnuConfigEmailDOC};
-    for (int f = 1; f <= 5; ++f) formatos[f - 1]->setChecked(c.FormatoEmail == f);
+    m.mnuConfigResultado->setChecked(editor_.Preferencias().ExibirResultado);
     m.mnuConfigMedidaPixels->setChecked(d.Medida == MedidaPixels);
     m.mnuConfigMedidaMilimetros->setChecked(d.Medida == MedidaMilimetros);
     m.mnuConfigMedidaCentimetros->setChecked(d.Medida == MedidaCentimetros);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/acoes_saida.h"
 #include "caixa_resultado.h"
 #include "canvas/ui/painel_propriedades.h"
 #include "canvas/ui/visor_pagina.h"
@@ -92,18 +93,20 @@ private:
     void LigarMenuAjuda();
     void LigarMenuTipo();
     void LigarMudarTipo(const std::array<QAction*, 4>& acoes);
-    void MarcarNaoProntos();
     // Enabling and captions of the Editar menu and its submenus.
     void AplicarEstadoEditar();
     void LiberarAtalhosEditar();
     // An Editar command runs only when its menu entry would be enabled now.
     bool Permitido(bool EstadoMenuEditar::*entrada);
 
+    // The output commands, dialogs and report options of the menus.
+    ContextoSaida Saida();
+
     Dialogos& dialogos_;
     Sistema& sistema_;
+    PortasEditor portas_;
     Editor editor_;
     Menus menus_;
-    std::vector<QAction*> naoProntos_;  // entries other parts of the program will bring
 
     PainelPropriedades* painel_ = nullptr;
     QToolButton* btnRemove_ = nullptr;

@@ -43,7 +43,7 @@ TEST_F(JanelaMenus, EditarSegueOFocoASelecaoEOArquivoDeTransferencia) {
     EXPECT_FALSE(m().mnuEditarItemTexto->isEnabled()) << "the item's own kind";
     EXPECT_TRUE(m().mnuEditarItemFigura->isEnabled());
     EXPECT_TRUE(m().mnuEditarBandaPagina->isEnabled());
-    EXPECT_FALSE(m().mnuEditarItemEstilo->isEnabled()) << "comes with the style dialog";
+    EXPECT_TRUE(m().mnuEditarItemEstilo->isEnabled());
 
     j->AbrirMenu(m().mnuEditar);
     EXPECT_TRUE(m().mnuEditarDesfazer->isEnabled());
@@ -143,7 +143,24 @@ TEST_F(JanelaMenus, UnidadeEMarcasDoConfigurar) {
     EXPECT_TRUE(m().mnuConfigPaisagem->isChecked());
     EXPECT_TRUE(m().mnuConfigEmailPDF->isChecked());
     EXPECT_FALSE(m().mnuConfigEmailJPG->isChecked());
-    EXPECT_FALSE(m().mnuConfigPaisagem->isEnabled()) << "its option command comes with the options dialogs";
+}
+
+TEST_F(JanelaMenus, ComandosDeSaidaLigadosAJanela) {
+    // The report options act on the window's layout and redraw its page.
+    const bool podiaDesfazer = j->ed().PodeDesfazer();
+    m().mnuConfigPaisagem->trigger();
+    EXPECT_TRUE(j->doc().Config.Paisagem);
+    EXPECT_TRUE(m().mnuConfigPaisagem->isChecked());
+    EXPECT_EQ(j->ed().PodeDesfazer(), podiaDesfazer) << "the orientation is no undo step";
+    m().mnuConfigEmailPDF->trigger();
+    EXPECT_EQ(j->doc().Config.FormatoEmail, 4);
+    EXPECT_EQ(j->doc().Config.QualidadeJPG, 100);
+
+    // The preview hands the window's command text to the runtime.
+    m().mnuEditarVisualizar->trigger();
+    ASSERT_EQ(j->sistema.programas.size(), 1u);
+    EXPECT_EQ(j->sistema.programas[0].programa, "Mobrix");
+    EXPECT_EQ(LerTudo(j->ed().ArquivoVisualizacao()), j->janela.resultado()->Comandos());
 }
 
 TEST_F(JanelaMenus, PainelDeComandosMostraOTextoEMudaComOMenuEOIcone) {

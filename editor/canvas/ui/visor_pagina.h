@@ -22,6 +22,8 @@ public:
     VisorPagina(Editor& editor, Sistema& sistema, Dialogos& dialogos, QWidget* pai);
 
     TelaPagina* tela() const { return tela_; }
+    // The PDF417 bridge the page draws with; the barcode dialog previews with it too.
+    PontePDF417& pdf417() { return pdf417_; }
 
     // The full redraw of the page; returns the report command text.
     std::string Redesenhar(Documento& doc);
