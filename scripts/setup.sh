@@ -59,9 +59,10 @@ run_fuzzer() {
   local name="$1" seconds="$2"
   local seeds="$ROOT/fuzz/corpus/${name#fuzz_}"
   local work="$ROOT/build-fuzz/corpus/${name#fuzz_}"
-  mkdir -p "$work"
+  local findings="$ROOT/build-fuzz/findings/"
+  mkdir -p "$work" "$findings"
   echo "== $name for ${seconds}s"
   "$ROOT/build-fuzz/bin/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 \
-    -malloc_limit_mb=256 -print_final_stats=0 "$work" "$seeds" 2>&1 | tail -n 3
+    -malloc_limit_mb=256 -print_final_stats=0 -artifact_prefix="$findings" "$work" "$seeds" 2>&1 | tail -n 3
   return "${PIPESTATUS[0]}"
 }
