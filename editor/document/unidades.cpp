@@ -27,22 +27,11 @@ bool MedidaValida(int medida) {
            medida == MedidaCentimetros;
 }
 
-double PixelsParaValor(int32_t pixels, int medida) {
-    return pixels / UnidadeDe(medida).PixelsPorUnidade;
-}
-
 int32_t ValorParaPixels(double valor, int medida) {
     double px = std::nearbyint(valor * UnidadeDe(medida).PixelsPorUnidade);  // default mode: halves to even
     if (!(px >= INT32_MIN)) return INT32_MIN;  // also NaN
     if (px > INT32_MAX) return INT32_MAX;
     return static_cast<int32_t>(px);
-}
-
-std::string FormatarMedida(int32_t pixels, int medida) {
-    const Unidade& u = UnidadeDe(medida);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", u.Decimais, pixels / u.PixelsPorUnidade);
-    return buf;
 }
 
 std::string FormatarMedidaTruncada(int32_t pixels, int medida) {

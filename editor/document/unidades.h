@@ -17,11 +17,8 @@ struct Unidade {
 const Unidade& UnidadeDe(int medida);
 bool MedidaValida(int medida);
 
-double PixelsParaValor(int32_t pixels, int medida);
 // Rounded to the nearest whole pixel, halves to even; saturates at int32.
 int32_t ValorParaPixels(double valor, int medida);
-// The value as shown: pixels / factor with the unit's decimals ("1.693").
-std::string FormatarMedida(int32_t pixels, int medida);
 // The value cut (not rounded) to the unit's decimals, without trailing zeros
 // ("1.693", "64", "0.5"): the size shown in tooltips.
 std::string FormatarMedidaTruncada(int32_t pixels, int medida);

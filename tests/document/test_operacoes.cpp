@@ -180,10 +180,12 @@ TEST(Quebras, ConjuntoSemOrdem) {
 }
 
 TEST(Unidades, ConversaoEExibicao) {
-    EXPECT_EQ(FormatarMedida(64, MedidaCentimetros), "1.693");
-    EXPECT_EQ(FormatarMedida(96, MedidaPolegadas), "1.00000");
-    EXPECT_EQ(FormatarMedida(64, MedidaPixels), "64");
-    EXPECT_EQ(FormatarMedida(64, 42), "64");  // unknown units behave as pixels
+    EXPECT_EQ(FormatarMedidaTruncada(64, MedidaCentimetros), "1.693");
+    EXPECT_EQ(FormatarMedidaTruncada(96, MedidaPolegadas), "1");
+    EXPECT_EQ(FormatarMedidaTruncada(48, MedidaPolegadas), "0.5");
+    EXPECT_EQ(FormatarMedidaTruncada(64, MedidaPixels), "64");
+    EXPECT_EQ(FormatarMedidaTruncada(64, 42), "64");  // unknown units behave as pixels
+    EXPECT_STREQ(UnidadeDe(42).Sufixo, "px");
     EXPECT_EQ(ValorParaPixels(1.693, MedidaCentimetros), 64);
     EXPECT_EQ(ValorParaPixels(2.5, MedidaPixels), 2);  // halves to even
     EXPECT_EQ(ValorParaPixels(3.5, MedidaPixels), 4);
