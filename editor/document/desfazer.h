@@ -37,9 +37,6 @@ public:
     // left to undo.
     const FotoDesfazer* Desfazer();
 
-    int Posicao() const { return posicao_; }
-    int Inicio() const { return inicio_; }
-
 private:
     static int Seguinte(int slot) { return slot % Slots + 1; }
     static int Anterior(int slot) { return slot == 1 ? Slots : slot - 1; }

@@ -1,6 +1,5 @@
 #include "document/preferencias.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "document/cp1252.h"

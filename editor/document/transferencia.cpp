@@ -1,8 +1,6 @@
 #include "document/transferencia.h"
 
-#include "document/binario.h"
 #include "document/identidade.h"
-#include "document/operacoes.h"
 #include "document/registros.h"
 
 namespace mobrix {
