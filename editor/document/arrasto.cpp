@@ -1,17 +1,11 @@
 #include "document/arrasto.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace mobrix {
 namespace {
 
 int64_t TruncarOito(int64_t v) { return v / 8 * 8; }  // towards zero
-
-int32_t Saturar(int64_t v) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 bool MoveEsquerda(int alca) { return alca == AlcaSuperiorEsquerda || alca == AlcaEsquerda || alca == AlcaInferiorEsquerda; }
 bool MoveTopo(int alca) { return alca == AlcaSuperiorEsquerda || alca == AlcaSuperiorDireita; }

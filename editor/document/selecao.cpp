@@ -1,17 +1,11 @@
 #include "document/selecao.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "document/operacoes.h"
 
 namespace mobrix {
 namespace {
-
-int32_t Saturar(int64_t v) {
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 bool BandaContem(const Banda& b, int32_t y) {
     return b.Topo <= y && int64_t{y} <= int64_t{b.Topo} + b.AlturaEfetiva() - 1;

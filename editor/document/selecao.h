@@ -3,8 +3,10 @@
 // the selected item cell with its eight handles, the range rectangle and the
 // selection label. Canvas coordinates: pixels, y downwards; an item cell
 // starts 8 pixels right of its Esquerda (the band-marker gutter).
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "document/modelo.h"
@@ -19,6 +21,13 @@ struct Retangulo {
 
     bool operator==(const Retangulo&) const = default;
 };
+
+// Geometry is worked out in 64 bits (hostile sizes from a file must not
+// overflow); a result outside int32 saturates.
+inline int32_t Saturar(int64_t v) {
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
 
 struct PosicaoItem {
     int banda = 0;  // 0 = none
