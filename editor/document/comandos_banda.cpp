@@ -96,9 +96,7 @@ void Editor::BandaQuebraPagina() {
 void Editor::BandaAlturaAutomatica() {
     const Banda& b = doc_.bandaSel();
     AplicarAltura(b.Altura >= 1 ? 0 : b.AlturaEfetiva());
-    ExibirBanda();
-    SelecionarItem();
-    vista_.Validar();
+    ConcluirComando();
 }
 
 // Sets or clears one page marker on the selected band; the other marker is

@@ -8,7 +8,7 @@
 
 namespace mobrix {
 
-void Editor::InserirItem() {
+void Editor::ItemInserir() {
     if (faixaVisivel_) SelecionarFaixa(0, 0);
     if (!AddItem(doc_, doc_.BandaSel, false, 0)) {
         AvisarLimite(true);
@@ -17,11 +17,9 @@ void Editor::InserirItem() {
     ConcluirComando();
 }
 
-void Editor::ItemInserir() { InserirItem(); }
-
 void Editor::ItemAdicionar() {
     NadaSelecionado();
-    InserirItem();
+    ItemInserir();
 }
 
 void Editor::ItemDuplicar() {
@@ -75,9 +73,7 @@ void Editor::MudarTipo(TipoEscolhido tipo) {
             case TipoEscolhido::CodigoBarras: AplicarCodigoBarras(it, codigoBarras_, OrigemCodigoBarras::Menu); break;
         }
     }
-    ExibirBanda();
-    SelecionarItem();
-    vista_.Validar();
+    ConcluirComando();
 }
 
 void Editor::Excluir() {

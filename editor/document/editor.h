@@ -205,7 +205,6 @@ private:
     void InserirBanda(int posicao, bool duplicar);
     void MoverBanda(int destino);
     bool MarcarBanda(int32_t& marca, int32_t& outra, bool ligado, bool outraCruza);
-    void InserirItem();
     void MoverItem(int destino);
     void ReposicionarBandasDaFaixa();
     int BandaForaDasBandas(int32_t y);

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "document/editor.h"
-#include "document/operacoes.h"
 
 namespace mobrix {
 namespace {
@@ -58,14 +57,7 @@ bool Editor::PressionarTecla(TeclaEditor tecla, bool shift, bool ctrl) {
                 BandaRemover();
             }
             return true;
-        case TeclaEditor::Mais:
-            if (faixaVisivel_) SelecionarFaixa(0, 0);
-            if (!AddItem(doc_, doc_.BandaSel, false, 0)) {
-                AvisarLimite(true);
-                return true;
-            }
-            ConcluirComando();
-            return true;
+        case TeclaEditor::Mais: ItemInserir(); return true;
         case TeclaEditor::Vezes: ItemAdicionar(); return true;
         case TeclaEditor::Escape:
             NadaSelecionado();
@@ -112,9 +104,7 @@ void Editor::RedimensionarPorTecla(TeclaEditor tecla) {
         case TeclaEditor::Baixo: AplicarAltura(limitar(altura + 8)); break;
         default: AplicarAltura(limitar(altura - 8)); break;
     }
-    ExibirBanda();
-    SelecionarItem();
-    vista_.Validar();
+    ConcluirComando();
 }
 
 void Editor::RodaMouse(DirecaoRoda direcao) {
