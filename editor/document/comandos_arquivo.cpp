@@ -32,7 +32,6 @@ void Editor::RedefinirVista() {
     vista_.Validar();
     vista_.AtualizarMenuConfiguracao();
     doc_.Alterado = false;
-    layoutExibido_ = true;
 }
 
 void Editor::NovoMBX() {

@@ -239,7 +239,6 @@ private:
     std::string arquivoClipboard_;
     std::string arquivoVisualizacao_;
     std::string pastaAtual_;
-    bool layoutExibido_ = false;
 };
 
 }  // namespace mobrix

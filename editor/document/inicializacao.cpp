@@ -23,9 +23,8 @@ void Editor::Iniciar(const std::vector<std::string>& argumentos) {
         NovoMBX();
         return;
     }
-    AbrirMBX(CaminhoDaLinhaDeComando(argumentos));
     // A file that could not be read still leaves a layout on the screen.
-    if (!layoutExibido_) NovoMBX();
+    if (!AbrirMBX(CaminhoDaLinhaDeComando(argumentos))) NovoMBX();
 }
 
 bool Editor::Encerrar() {
