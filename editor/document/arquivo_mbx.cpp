@@ -75,6 +75,16 @@ void GravarConfiguracao(EscritorBinario& out, const ConfigRelatorio& c) {
     out.str(c.MargemInferior);
 }
 
+// The header end and the footer start name bands. Outside 0..NumBandas (only
+// a damaged file has that) they mark nothing, on the page or in the command
+// text; kept, they would be counted on by every band inserted above them,
+// past the end of int32.
+void DescartarMarcasSemBanda(Layout& layout) {
+    const auto semBanda = [&](int32_t marca) { return marca < 0 || marca > layout.NumBandas(); };
+    if (semBanda(layout.Config.FimCabecalho)) layout.Config.FimCabecalho = 0;
+    if (semBanda(layout.Config.InicioRodape)) layout.Config.InicioRodape = 0;
+}
+
 // Files before (s) stored picture paths bare; the editor keeps them quoted.
 void CitarFiguras(Layout& layout) {
     for (Banda& b : layout.Bandas)
@@ -113,6 +123,7 @@ LeituraMBX LerMBX(std::string_view bytes) {
         r.layout = Layout{};
         return r;
     }
+    DescartarMarcasSemBanda(r.layout);
     if (v <= 'r') CitarFiguras(r.layout);
     r.estado = LeituraMBX::Estado::Ok;
     return r;

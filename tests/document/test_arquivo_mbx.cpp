@@ -254,6 +254,23 @@ TEST(ArquivoMBX, QuebrasDanificadas) {
               LeituraMBX::Estado::Erro);
 }
 
+TEST(ArquivoMBX, MarcasForaDasBandasNaoMarcamNada) {
+    using Marcas = std::pair<int32_t, int32_t>;
+    auto ler = [](int64_t fimCabecalho, int64_t inicioRodape) {
+        Construtor c('t');
+        c.i16(2).banda(18, {{"a", 0}}).banda(18, {{"b", 0}});
+        c.i16(0).i16(0).i16(0).str("").i16(0).i16(92).i16(1).str("").i32(fimCabecalho).str("").str("");
+        c.i32(inicioRodape).i16(0).i16(0).i16(0).i16(0).str("");
+        LeituraMBX l = LerMBX(c.bytes());
+        EXPECT_EQ(l.estado, LeituraMBX::Estado::Ok) << l.motivo;
+        return Marcas{l.layout.Config.FimCabecalho, l.layout.Config.InicioRodape};
+    };
+    EXPECT_EQ(ler(2, 1), (Marcas{2, 1}));
+    EXPECT_EQ(ler(0, 2), (Marcas{0, 2}));
+    EXPECT_EQ(ler(3, -4), (Marcas{0, 0}));
+    EXPECT_EQ(ler(INT32_MAX, INT32_MIN), (Marcas{0, 0})) << "a band inserted above would count them past int32";
+}
+
 TEST(ArquivoLayout, FalhaDeGravacaoPreservaOArquivoAnterior) {
     namespace fs = std::filesystem;
     fs::path dir = fs::temp_directory_path() / ("mobrix_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
