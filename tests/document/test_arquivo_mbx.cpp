@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "document/arquivo_layout.h"
 #include "document/arquivo_mbx.h"
 #include "document/operacoes.h"
+#include "pasta_teste.h"
 
 using namespace mobrix;
 
@@ -273,9 +273,8 @@ TEST(ArquivoMBX, MarcasForaDasBandasNaoMarcamNada) {
 
 TEST(ArquivoLayout, FalhaDeGravacaoPreservaOArquivoAnterior) {
     namespace fs = std::filesystem;
-    fs::path dir = fs::temp_directory_path() / ("mobrix_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    fs::create_directories(dir);
-    const std::string alvo = (dir / "a.mbx").string();
+    const teste::PastaTeste pasta;
+    const std::string alvo = pasta / "a.mbx";
     Documento d;
     NovoLayout(d);
     ASSERT_TRUE(SalvarLayout(alvo, d).ok);
@@ -287,25 +286,23 @@ TEST(ArquivoLayout, FalhaDeGravacaoPreservaOArquivoAnterior) {
     EXPECT_NE(g.mensagem.find("Ocorreu um erro ao gravar o arquivo '" + alvo + "!"), std::string::npos);
     EXPECT_EQ(fs::file_size(alvo), tamanho);
 
-    GravacaoLayout semPasta = SalvarLayout((dir / "nao" / "existe.mbx").string(), d);
+    GravacaoLayout semPasta = SalvarLayout(pasta / "nao/existe.mbx", d);
     EXPECT_FALSE(semPasta.ok);
 
     AberturaLayout a = AbrirLayout(alvo);
     EXPECT_TRUE(a.ok());
-    AberturaLayout faltando = AbrirLayout((dir / "x.mbx").string());
+    AberturaLayout faltando = AbrirLayout(pasta / "x.mbx");
     EXPECT_FALSE(faltando.ok());
     EXPECT_EQ(faltando.mensagem.rfind("Ocorreu um erro ao abrir o arquivo '", 0), 0u);
-    fs::remove_all(dir);
 }
 
 TEST(ArquivoLayout, MensagemDeFormatoInvalido) {
-    namespace fs = std::filesystem;
-    fs::path p = fs::temp_directory_path() / "mobrix_formato.mbx";
-    std::ofstream(p) << "Outro programa qualquer";
-    AberturaLayout a = AbrirLayout(p.string());
+    const teste::PastaTeste pasta;
+    const std::string p = pasta / "formato.mbx";
+    teste::GravarTudo(p, "Outro programa qualquer");
+    AberturaLayout a = AbrirLayout(p);
     EXPECT_EQ(a.estado, LeituraMBX::Estado::FormatoInvalido);
-    EXPECT_EQ(a.mensagem, "Formato inválido!\r\rO arquivo '" + p.string() +
+    EXPECT_EQ(a.mensagem, "Formato inválido!\r\rO arquivo '" + p +
                               "' não foi salvo pelo MobrixEdit 2.0.0.1.\r\rProvavelmente foi salvo por uma "
                               "versão mais recente, tente fazer a atualização.");
-    fs::remove(p);
 }
