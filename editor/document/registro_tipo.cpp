@@ -11,15 +11,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The .desktop format escapes these in values; a path with a space must
-// also be quoted in Exec.
+// A string value of a .desktop file: backslash and line breaks escaped.
+std::string EscaparValorDesktop(const std::string& t) {
+    std::string s;
+    for (char c : t) {
+        switch (c) {
+            case '\\': s += "\\\\"; break;
+            case '\n': s += "\\n"; break;
+            case '\t': s += "\\t"; break;
+            case '\r': s += "\\r"; break;
+            default: s += c;
+        }
+    }
+    return s;
+}
+
+// The program as the one quoted argument of Exec: inside the quotes '"',
+// '`', '$' and '\\' take a backslash, '%' is doubled (it starts field codes),
+// and the value as a whole then takes the string escapes, so a path with a
+// blank, a dollar or a backslash reaches the launcher unchanged.
 std::string CitarExec(const std::string& programa) {
     std::string s = "\"";
     for (char c : programa) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') s += '\\';
         s += c;
+        if (c == '%') s += '%';
     }
-    return s + "\"";
+    return EscaparValorDesktop(s + "\"");
 }
 
 std::string EscaparXml(const std::string& t) {
@@ -81,9 +99,9 @@ std::string ConteudoEntradaDesktop(const TipoArquivo& t) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=" + std::string(TituloAplicacao) + "\n"
-           "Comment=" + t.descricao + "\n"
+           "Comment=" + EscaparValorDesktop(t.descricao) + "\n"
            "Exec=" + CitarExec(t.programa) + " %f\n"
-           "Icon=" + t.icone + "\n"
+           "Icon=" + EscaparValorDesktop(t.icone) + "\n"
            "MimeType=" + NomeTipoMime(t.extensao) + ";\n"
            "Categories=Office;\n"
            "Terminal=false\n";

@@ -6,6 +6,7 @@
 #include "document/identidade.h"
 #include "document/preferencias.h"
 #include "document/recentes.h"
+#include "document/registro_tipo.h"
 #include "editor_teste.h"
 
 namespace mobrix::teste {
@@ -259,6 +260,16 @@ TEST_F(Inicio, SemArgumentosRegistraOTipoEAbreUmNovo) {
     EXPECT_EQ(cfg.valores["Pasta"], sistema.PastaPrograma());
     EXPECT_EQ(vista.titulo, NomeProduto);
     EXPECT_EQ(ed.CodigoBarras().TipoCodigoBarras, TipoEAN13);
+}
+
+TEST(RegistroTipo, EntradaDesktopLevaOCaminhoInteiroAoLancador) {
+    // Quoted-argument escapes first, then the string escapes of the file;
+    // '%' would otherwise start a field code.
+    const TipoArquivo t{"mbx", "Layout do Mobrix", R"(/opt/a b/$x"y\z%/MobrixEdit)", R"(/opt/a b/i\.png)"};
+    const std::string d = ConteudoEntradaDesktop(t);
+    EXPECT_NE(d.find("\nExec=" R"("/opt/a b/\\$x\\"y\\\\z%%/MobrixEdit" %f)" "\n"), std::string::npos) << d;
+    EXPECT_NE(d.find("\nIcon=" R"(/opt/a b/i\\.png)" "\n"), std::string::npos) << d;
+    EXPECT_NE(d.find("\nMimeType=application/x-mobrix-mbx;\n"), std::string::npos) << d;
 }
 
 TEST_F(Inicio, CaminhoEntreAspasAbre) {
