@@ -39,6 +39,15 @@ std::string NomeTemporario(const std::string& destino) {
     return (p.parent_path() / ("." + p.filename().string().substr(0, 200) + "." + sufixo + ".tmp")).string();
 }
 
+// A link is saved through: the file it leads to takes the new contents and
+// the link stays, as when the file is written in place.
+std::string SemLink(const std::string& caminho) {
+    std::error_code ec;
+    if (!fs::is_symlink(caminho, ec)) return caminho;
+    const fs::path alvo = fs::weakly_canonical(caminho, ec);
+    return ec ? caminho : alvo.string();
+}
+
 ErroArquivo EscreverTudo(const std::string& caminho, const std::string& bytes) {
     Arquivo f(std::fopen(caminho.c_str(), "wbx"));
     if (!f) return DeErrno(errno);
@@ -69,15 +78,16 @@ ErroArquivo LerArquivo(const std::string& caminho, std::string& bytes) {
 }
 
 ErroArquivo GravarArquivoAtomico(const std::string& caminho, const std::string& bytes) {
-    const std::string temporario = NomeTemporario(caminho);
+    const std::string destino = SemLink(caminho);
+    const std::string temporario = NomeTemporario(destino);
     ErroArquivo e = EscreverTudo(temporario, bytes);
     std::error_code ec;
     if (e.ok()) {
         // Keep the permissions of the file being replaced.
-        fs::file_status antigo = fs::status(caminho, ec);
+        fs::file_status antigo = fs::status(destino, ec);
         if (!ec && fs::exists(antigo)) fs::permissions(temporario, antigo.permissions(), ec);
         ec.clear();
-        fs::rename(temporario, caminho, ec);
+        fs::rename(temporario, destino, ec);
         if (ec) e = DeCodigo(ec);
     }
     if (!e.ok()) fs::remove(temporario, ec);

@@ -296,6 +296,23 @@ TEST(ArquivoLayout, FalhaDeGravacaoPreservaOArquivoAnterior) {
     EXPECT_EQ(faltando.mensagem.rfind("Ocorreu um erro ao abrir o arquivo '", 0), 0u);
 }
 
+TEST(ArquivoLayout, GravarPorUmLinkAtualizaOArquivoDoLink) {
+    namespace fs = std::filesystem;
+    const teste::PastaTeste pasta;
+    fs::create_directory(pasta / "real");
+    Documento d;
+    NovoLayout(d);
+    ASSERT_TRUE(SalvarLayout(pasta / "real/r.mbx", d).ok);
+    fs::create_symlink("real/r.mbx", pasta / "link.mbx");
+
+    AddBanda(d, 0, false, 0, 0);
+    ASSERT_TRUE(SalvarLayout(pasta / "link.mbx", d).ok);
+    EXPECT_TRUE(fs::is_symlink(pasta / "link.mbx")) << "the link is not replaced by a copy";
+    const AberturaLayout real = AbrirLayout(pasta / "real/r.mbx");
+    ASSERT_TRUE(real.ok());
+    EXPECT_EQ(real.layout.NumBandas(), 2);
+}
+
 TEST(ArquivoLayout, MensagemDeFormatoInvalido) {
     const teste::PastaTeste pasta;
     const std::string p = pasta / "formato.mbx";
