@@ -53,6 +53,20 @@ std::optional<std::vector<Banda>> Editor::LerClipboard() {
     return std::move(l.bandas);
 }
 
+// The pasted bands or items become the shown range, its first item selected.
+void Editor::MostrarColado(PosicaoItem ini, PosicaoItem fim) {
+    doc_.SelBandaIni = ini.banda;
+    doc_.SelItemIni = ini.item;
+    doc_.SelBandaFim = fim.banda;
+    doc_.SelItemFim = fim.item;
+    doc_.BandaSel = static_cast<int16_t>(ini.banda);
+    doc_.ItemSel = static_cast<int16_t>(ini.item);
+    ExibirBanda();
+    SelecionarItem();
+    SelecionarFaixa(-1, -1);
+    vista_.Validar();
+}
+
 void Editor::ColarBandas() {
     std::optional<std::vector<Banda>> bandas = LerClipboard();
     if (!bandas) return;
@@ -72,16 +86,7 @@ void Editor::ColarBandas() {
         nova = std::move(copia);
         ReposicionarItem(nova);
     }
-    doc_.SelBandaIni = inicio;
-    doc_.SelBandaFim = inicio + n - 1;
-    doc_.SelItemIni = 1;
-    doc_.SelItemFim = doc_.banda(inicio).NumItens();
-    doc_.BandaSel = static_cast<int16_t>(inicio);
-    doc_.ItemSel = 1;
-    ExibirBanda();
-    SelecionarItem();
-    SelecionarFaixa(-1, -1);
-    vista_.Validar();
+    MostrarColado({inicio, 1}, {inicio + n - 1, doc_.banda(inicio).NumItens()});
 }
 
 void Editor::ColarItens() {
@@ -101,14 +106,7 @@ void Editor::ColarItens() {
     destino.Itens.insert(destino.Itens.begin() + (posicao - 1), std::make_move_iterator(itens.begin()),
                          std::make_move_iterator(itens.end()));
     ReposicionarItem(destino);
-    doc_.SelBandaIni = doc_.SelBandaFim = doc_.BandaSel;
-    doc_.SelItemIni = posicao;
-    doc_.SelItemFim = posicao + static_cast<int>(itens.size()) - 1;
-    doc_.ItemSel = static_cast<int16_t>(posicao);
-    ExibirBanda();
-    SelecionarItem();
-    SelecionarFaixa(-1, -1);
-    vista_.Validar();
+    MostrarColado({doc_.BandaSel, posicao}, {doc_.BandaSel, posicao + static_cast<int>(itens.size()) - 1});
 }
 
 void Editor::SelecionarTudo() {

@@ -213,6 +213,7 @@ private:
     void RedimensionarPorTecla(TeclaEditor tecla);
     bool CopiarParaTransferencia();
     std::optional<std::vector<Banda>> LerClipboard();
+    void MostrarColado(PosicaoItem ini, PosicaoItem fim);
     void RedefinirVista();
     bool ConfirmarDescarte(const char* titulo);
     void RegistrarRecente(const std::string& caminho);
