@@ -63,8 +63,13 @@ ErroArquivo EscreverTudo(const std::string& caminho, const std::string& bytes) {
 
 ErroArquivo LerArquivo(const std::string& caminho, std::string& bytes) {
     bytes.clear();
+    // Only regular files are read: a pipe would hold the window until
+    // someone writes to it, and a device may never end.
     std::error_code ec;
-    if (fs::is_directory(caminho, ec)) return DeErrno(EISDIR);
+    const fs::file_status tipo = fs::status(caminho, ec);
+    if (fs::is_directory(tipo)) return DeErrno(EISDIR);
+    if (fs::exists(tipo) && !fs::is_regular_file(tipo))
+        return ErroArquivo{EINVAL, "Não é um arquivo comum (é um dispositivo, um pipe ou um socket)."};
     Arquivo f(std::fopen(caminho.c_str(), "rb"));
     if (!f) return DeErrno(errno);
     char buf[65536];

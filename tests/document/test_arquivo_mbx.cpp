@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -294,6 +295,17 @@ TEST(ArquivoLayout, FalhaDeGravacaoPreservaOArquivoAnterior) {
     AberturaLayout faltando = AbrirLayout(pasta / "x.mbx");
     EXPECT_FALSE(faltando.ok());
     EXPECT_EQ(faltando.mensagem.rfind("Ocorreu um erro ao abrir o arquivo '", 0), 0u);
+}
+
+TEST(ArquivoLayout, SoArquivosComunsSaoLidos) {
+    const teste::PastaTeste pasta;
+    const std::string pipe = pasta / "pipe.mbx";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& p : {pipe, std::string("/dev/zero"), pasta.caminho()}) {
+        const AberturaLayout a = AbrirLayout(p);  // returns at once, nothing blocks
+        EXPECT_EQ(a.estado, LeituraMBX::Estado::Erro) << p;
+        EXPECT_EQ(a.mensagem.rfind("Ocorreu um erro ao abrir o arquivo '" + p + "!\r\r", 0), 0u) << p;
+    }
 }
 
 TEST(ArquivoLayout, GravarPorUmLinkAtualizaOArquivoDoLink) {
