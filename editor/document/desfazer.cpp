@@ -25,6 +25,8 @@ void Restaurar(Documento& doc, const FotoDesfazer& foto) {
 void AnelDesfazer::Reiniciar() {
     posicao_ = Slots;
     inicio_ = 0;
+    // The snapshots of the layout that was open can never be restored again.
+    slots_.fill({});
 }
 
 void AnelDesfazer::Gravar(FotoDesfazer foto) {
