@@ -15,9 +15,12 @@ Argumentos Argumentos::Analisar(const std::vector<std::string>& args, const std:
     auto contem = [](const std::vector<std::string>& v, const std::string& s) {
         return std::find(v.begin(), v.end(), s) != v.end();
     };
+    bool soPosicionais = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& x = args[i];
-        if (x.size() > 1 && x[0] == '-') {
+        if (!soPosicionais && x == "--") {
+            soPosicionais = true;
+        } else if (!soPosicionais && x.size() > 1 && x[0] == '-') {
             if (contem(comValor, x)) {
                 if (i + 1 >= args.size()) {
                     a.erro = "option " + x + " needs a value";

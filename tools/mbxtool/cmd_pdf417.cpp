@@ -35,6 +35,8 @@ int Pdf417(const std::vector<std::string>& args) {
     if (!a.erro.empty()) return ErroDeUso(a.erro);
     if (a.posicionais.size() != (a.tem("--data-file") ? 0u : 1u))
         return ErroDeUso("pdf417 takes a TEXT or --data-file FILE");
+    // Standard output already carries the symbol's figures.
+    if (a.tem("-o") && a.valor("-o").empty()) return ErroDeUso("-o needs a file name");
     std::string data;
     if (int r = LerDados(a, data); r != SaidaOk) return r;
     if (data.empty()) return ErroDeUso("there is nothing to encode");

@@ -58,7 +58,10 @@ int main(int argc, char** argv) {
         if (s.precisaGui) {
             // A command-line tool never needs a display.
             if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            app = std::make_unique<QGuiApplication>(argc, argv);
+            // Qt sees only the program's name: it must not take a subcommand's
+            // arguments ("-platform", "-reverse", ...) for its own options.
+            static int argcQt = 1;
+            app = std::make_unique<QGuiApplication>(argcQt, argv);
         }
         return s.executar(args);
     }

@@ -40,7 +40,8 @@ int EscreverSaida(const std::string& caminho, const std::string& bytes);
 void ImprimirMensagem(const std::string& mensagem);
 
 // Splits arguments into positionals, options that take a value and flags.
-// Unknown options are an error, so typos are not silently ignored.
+// Unknown options are an error, so typos are not silently ignored; after
+// "--" every argument is a positional, even one that starts with '-'.
 struct Argumentos {
     std::vector<std::string> posicionais;
     std::vector<std::pair<std::string, std::string>> valores;
