@@ -26,6 +26,7 @@ int ErroDeUso(const std::string& motivo) {
     if (!motivo.empty()) std::fprintf(stderr, "mbxtool: %s\n", motivo.c_str());
     std::fprintf(stderr, "usage:\n");
     for (const Subcomando& s : Registro()) std::fprintf(stderr, "  mbxtool %s\n", s.uso);
+    std::fprintf(stderr, "arguments after -- are never options (a TEXT or FILE that starts with '-')\n");
     return SaidaUso;
 }
 
