@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "output/texto_sem_caixa.h"
 #include "output/textos.h"
 
 namespace mobrix {
@@ -14,12 +15,6 @@ const std::string Recuo14(14, ' ');
 void TrocarPrimeiro(std::string& s, std::string_view de, std::string_view para) {
     size_t p = ProcurarSemCaixa(s, de);
     if (p != std::string::npos) s.replace(p, de.size(), para);
-}
-
-std::string_view Aparado(std::string_view s) {
-    size_t i = s.find_first_not_of(" \t");
-    if (i == std::string_view::npos) return {};
-    return s.substr(i, s.find_last_not_of(" \t") - i + 1);
 }
 
 void DobrarLinha(std::string linha, bool cobolString, std::vector<std::string>& saida) {
@@ -46,7 +41,7 @@ void DobrarLinha(std::string linha, bool cobolString, std::vector<std::string>& 
         saida.push_back(resto.substr(0, limite) + (cobolString ? "\"" : ""));
         resto = continuacao + resto.substr(limite);
     }
-    if (Aparado(resto) != "\"\"") saida.push_back(std::move(resto));
+    if (AparaEspacos(resto) != "\"\"") saida.push_back(std::move(resto));
     if (!cauda.empty()) saida.push_back(Recuo14 + cauda);
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/arquivos.h"
 #include "document/identidade.h"
+#include "output/campos_linha.h"
 #include "output/cobol.h"
 #include "output/comentario.h"
 #include "output/formatacao.h"
@@ -14,8 +15,6 @@
 namespace mobrix {
 namespace {
 
-const char* Flag(bool b) { return b ? "1" : "0"; }
-
 // The item's value for "§t": literal text, a quoted literal without its
 // quotes, or the name of a host-program variable.
 Marcador ValorDoItem(const Item& it) {
@@ -23,13 +22,6 @@ Marcador ValorDoItem(const Item& it) {
     if (it.Tipo == TipoComando || (temValorProprio && !ComecaComAspas(it.Texto)))
         return {MarcadorTexto, it.Texto, true};
     return {MarcadorTexto, temValorProprio ? RemoverAspas(it.Texto) : it.Texto};
-}
-
-std::string CodigoDoItem(const Item& it) {
-    if (it.Tipo == TipoFigura) return "G ";
-    if (EhCodigoBarras(it.Tipo)) return std::string("B") + LetraCodigoBarras(it.Tipo);
-    if (it.Tipo == TipoBarraGrafico) return "LG";
-    return "T ";
 }
 
 class CodigoDePrograma : public VisitanteComandos {
@@ -52,40 +44,11 @@ public:
         const PartesComentario c = DividirComentario(b.Comentario);
         if (!c.antes.empty()) s_ += c.antes + "\r\n";
     }
-    void Fonte(const FonteItem& f) override {
-        Adicionar(Preencher(l_.ComandoF, {{MarcadorComando, "F "},
-                                          {MarcadorTexto, Numero(f.Tamanho, 2)},
-                                          {MarcadorNegrito, Flag(f.Negrito)},
-                                          {MarcadorItalico, Flag(f.Italico)},
-                                          {MarcadorSublinhado, Flag(f.Sublinhado)},
-                                          {MarcadorRiscado, Flag(f.Riscado)},
-                                          {MarcadorFonte, f.Nome}}),
-                  true);
-    }
-    void Moldura(const Item& it) override {
-        Adicionar(Preencher(l_.ComandoL, {{MarcadorComando, "L "},
-                                          {MarcadorCorLinha, Numero(it.CorLinhas, 2)},
-                                          {MarcadorCorFundo, Numero(it.CorFundo, 2)},
-                                          {MarcadorEsquerda, Numero(it.Esquerda, 5)},
-                                          {MarcadorComprimento, Numero(it.Largura, 5)},
-                                          {MarcadorAlinhamento, it.Linhas.str()},
-                                          {MarcadorEspessura, Numero(it.Espessura, 2)}}),
-                  false);
-    }
+    void Fonte(const FonteItem& f) override { Adicionar(Preencher(l_.ComandoF, CamposFonte(f)), true); }
+    void Moldura(const Item& it) override { Adicionar(Preencher(l_.ComandoL, CamposMoldura(it)), false); }
     void LinhaItem(const Item& it) override {
         if (TextoOuLarguraInsuficiente(it)) return;
-        // Graph bars keep their own background and position; every other
-        // line is inset like a text line.
-        const bool barra = it.Tipo == TipoBarraGrafico;
-        Adicionar(Preencher(l_.ComandoT,
-                            {{MarcadorComando, CodigoDoItem(it)},
-                             {MarcadorCorLinha, Numero(it.CorTexto, 2)},
-                             {MarcadorCorFundo, barra ? Numero(it.CorFundo, 2) : "99"},
-                             {MarcadorEsquerda, Numero(int64_t{it.Esquerda} + (barra ? 0 : 2), 5)},
-                             {MarcadorComprimento, Numero(int64_t{it.Largura} - (barra ? 0 : 4), 5)},
-                             {MarcadorAlinhamento, it.Atributos.str()},
-                             ValorDoItem(it)}),
-                  true);
+        Adicionar(Preencher(l_.ComandoT, CamposLinhaItem(it, ValorDoItem(it))), true);
     }
     void Deslocamento(int32_t d) override { NumeroRH("RT", {MarcadorRowHeight, NumeroDeslocamento(d)}); }
     void AlturaBanda(int32_t a) override { NumeroRH("RH", {MarcadorRowHeight, Numero(a, 5)}); }

@@ -1,6 +1,8 @@
 #include "output/comandos.h"
 
+#include "output/campos_linha.h"
 #include "output/formatacao.h"
+#include "output/linguagem.h"
 #include "output/percurso.h"
 
 namespace mobrix {
@@ -20,45 +22,19 @@ public:
     void TextoEmail(const std::string& texto) override { linha("ET " + texto); }
     void Simples(const char* codigo) override { linha(codigo); }
 
-    void Fonte(const FonteItem& f) override {
-        s_ += "F ";
-        s_ += Numero(f.Tamanho, 2);
-        s_ += f.Negrito ? '1' : '0';
-        s_ += f.Italico ? '1' : '0';
-        s_ += f.Sublinhado ? '1' : '0';
-        s_ += f.Riscado ? '1' : '0';
-        s_ += f.Nome;
-        s_ += "\r\n";
-    }
-    void Moldura(const Item& it) override {
-        s_ += "L ";
-        s_ += Numero(it.CorLinhas, 2);
-        s_ += Numero(it.CorFundo, 2);
-        s_ += Numero(it.Esquerda, 5);
-        s_ += Numero(it.Largura, 5);
-        s_ += it.Linhas.str();
-        s_ += Numero(it.Espessura, 2);
-        s_ += "\r\n";
-    }
+    void Fonte(const FonteItem& f) override { campos(CamposFonte(f)); }
+    void Moldura(const Item& it) override { campos(CamposMoldura(it)); }
     void LinhaItem(const Item& it) override {
-        if (it.Tipo == TipoFigura) {
-            itemComValor("G 0099", it, it.Esquerda, it.Largura);
-            return;
-        }
-        if (TextoOuLarguraInsuficiente(it)) return;
-        if (EhCodigoBarras(it.Tipo)) {
-            itemComValor(std::string("B") + LetraCodigoBarras(it.Tipo) + "0099", it, it.Esquerda, it.Largura);
-        } else if (it.Tipo == TipoBarraGrafico) {
-            itemComValor("LG" + Numero(it.CorTexto, 2) + Numero(it.CorFundo, 2), it, it.Esquerda, it.Largura);
+        // A picture is never skipped: without a quoted path its line ends
+        // after the attributes.
+        if (it.Tipo != TipoFigura && TextoOuLarguraInsuficiente(it)) return;
+        if (it.Tipo == TipoFigura || EhCodigoBarras(it.Tipo)) {
+            // Black on no background, over the whole cell.
+            linha(CodigoDoItem(it) + "0099" + Numero(it.Esquerda, 5) + Numero(it.Largura, 5) + it.Atributos.str() +
+                  ValorDeItem(it));
         } else {
-            s_ += "T ";
-            s_ += Numero(it.CorTexto, 2);
-            s_ += "99";
-            s_ += Numero(int64_t{it.Esquerda} + 2, 5);
-            s_ += Numero(int64_t{it.Largura} - 4, 5);
-            s_ += it.Atributos.str();
-            s_ += it.Texto;
-            s_ += "\r\n";
+            const bool barra = it.Tipo == TipoBarraGrafico;
+            campos(CamposLinhaItem(it, {MarcadorTexto, barra ? ValorDeItem(it) : it.Texto}));
         }
     }
     void Deslocamento(int32_t d) override { linha("RT " + NumeroDeslocamento(d)); }
@@ -69,12 +45,8 @@ private:
         s_ += l;
         s_ += "\r\n";
     }
-    void itemComValor(const std::string& prefixo, const Item& it, int64_t esquerda, int64_t largura) {
-        s_ += prefixo;
-        s_ += Numero(esquerda, 5);
-        s_ += Numero(largura, 5);
-        s_ += it.Atributos.str();
-        s_ += ValorDeItem(it);
+    void campos(const CamposLinha& cs) {
+        for (const Marcador& c : cs) s_ += c.valor;
         s_ += "\r\n";
     }
 

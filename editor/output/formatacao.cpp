@@ -55,6 +55,13 @@ char LetraCodigoBarras(int tipo) {
     return static_cast<char>(96 + tipo % 10);
 }
 
+std::string CodigoDoItem(const Item& it) {
+    if (it.Tipo == TipoFigura) return "G ";
+    if (EhCodigoBarras(it.Tipo)) return std::string("B") + LetraCodigoBarras(it.Tipo);
+    if (it.Tipo == TipoBarraGrafico) return "LG";
+    return "T ";
+}
+
 std::string ValorDeItem(const Item& item) {
     if (ComecaComAspas(item.Texto)) return RemoverAspas(item.Texto);
     if (item.Tipo == TipoFigura) return {};

@@ -28,6 +28,8 @@ inline bool EhMargemPadrao(const std::string& expressao) { return expressao == M
 
 // Kind letter of a barcode command ("a".."i" for 31..39, "0" for PDF417).
 char LetraCodigoBarras(int tipo);
+// The code of an item's own line: "G ", "B" and the kind letter, "LG" or "T ".
+std::string CodigoDoItem(const Item& item);
 // The value written at the end of a picture, barcode or graph-bar line: the
 // quoted literal without its quotes, or the sample for a variable.
 std::string ValorDeItem(const Item& item);

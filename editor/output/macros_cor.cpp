@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "output/formatacao.h"
-#include "output/texto_sem_caixa.h"
+#include "output/textos.h"
 
 namespace mobrix {
 namespace {
@@ -16,7 +16,7 @@ constexpr std::string_view Fechamento = "_%>";
 // never closed, which leaves the text as it is).
 std::string CortarMacro(std::string& texto, char tipo) {
     const std::string inicio = std::string(Abertura) + tipo;
-    size_t p = AcharSemCaixa(texto, inicio);
+    size_t p = ProcurarSemCaixa(texto, inicio);
     if (p == std::string::npos) return {};
     size_t f = texto.find(Fechamento, p + inicio.size());
     if (f == std::string::npos) return {};

@@ -4,7 +4,7 @@ namespace mobrix {
 namespace {
 
 // The longest placeholder at `pos`, or nullptr.
-const Marcador* MarcadorEm(std::string_view s, size_t pos, const std::vector<Marcador>& marcadores) {
+const Marcador* MarcadorEm(std::string_view s, size_t pos, std::span<const Marcador> marcadores) {
     const Marcador* melhor = nullptr;
     for (const Marcador& m : marcadores)
         if (s.substr(pos).starts_with(m.nome) && (!melhor || m.nome.size() > melhor->nome.size())) melhor = &m;
@@ -12,7 +12,7 @@ const Marcador* MarcadorEm(std::string_view s, size_t pos, const std::vector<Mar
 }
 
 // A variable's placeholder between a pair of equal quotes starting at `pos`.
-const Marcador* VariavelEntreAspas(std::string_view s, size_t pos, const std::vector<Marcador>& marcadores) {
+const Marcador* VariavelEntreAspas(std::string_view s, size_t pos, std::span<const Marcador> marcadores) {
     const char aspa = s[pos];
     if (aspa != '\'' && aspa != '"') return nullptr;
     const Marcador* m = MarcadorEm(s, pos + 1, marcadores);
@@ -23,7 +23,7 @@ const Marcador* VariavelEntreAspas(std::string_view s, size_t pos, const std::ve
 
 }  // namespace
 
-std::string Preencher(std::string_view fragmento, const std::vector<Marcador>& marcadores) {
+std::string Preencher(std::string_view fragmento, std::span<const Marcador> marcadores) {
     std::string s;
     s.reserve(fragmento.size() + 64);
     size_t i = 0;

@@ -2,9 +2,10 @@
 // Filling a template fragment: every placeholder is replaced in one pass from
 // left to right, the longest placeholder first where several start at the
 // same place ("§cl" before "§c"), so a value is never scanned again.
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace mobrix {
 
@@ -17,6 +18,9 @@ struct Marcador {
     bool variavel = false;
 };
 
-std::string Preencher(std::string_view fragmento, const std::vector<Marcador>& marcadores);
+std::string Preencher(std::string_view fragmento, std::span<const Marcador> marcadores);
+inline std::string Preencher(std::string_view fragmento, std::initializer_list<Marcador> marcadores) {
+    return Preencher(fragmento, std::span<const Marcador>(marcadores.begin(), marcadores.size()));
+}
 
 }  // namespace mobrix

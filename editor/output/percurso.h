@@ -1,6 +1,7 @@
 #pragma once
 // The order and conditions of the report commands, in one place. The command
-// text and the program-code generator are two visitors of this walk.
+// text and the program-code generator are two visitors of this walk (and
+// take the fields of the font, frame and item lines from campos_linha.h).
 #include <cstdint>
 #include <string>
 

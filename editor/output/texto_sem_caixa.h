@@ -1,17 +1,18 @@
 #pragma once
-// Searching and replacing markup (tags, variables, macros) whatever the case
-// of its ASCII letters, and trimming the blanks around a text.
+// Markup in item texts (tags, variables, macros): found and replaced in place
+// whatever its case, and the blanks around a text trimmed.
 #include <string>
 #include <string_view>
 
+#include "output/textos.h"
+
 namespace mobrix {
 
-// Position of the first `agulha` at or after `inicio`, or npos.
-size_t AcharSemCaixa(std::string_view texto, std::string_view agulha, size_t inicio = 0);
 inline bool ContemSemCaixa(std::string_view texto, std::string_view agulha) {
-    return AcharSemCaixa(texto, agulha) != std::string_view::npos;
+    return ProcurarSemCaixa(texto, agulha) != std::string_view::npos;
 }
-// Replaces every occurrence; returns whether there was one.
+
+// Replaces every occurrence (see ProcurarSemCaixa); returns whether there was one.
 bool SubstituirSemCaixa(std::string& texto, std::string_view de, std::string_view para);
 
 // The text without the blanks (spaces only) at either end.

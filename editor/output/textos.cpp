@@ -16,6 +16,18 @@ char MinusculaCp1252(char c) {
     }
 }
 
+char MaiusculaCp1252(char c) {
+    auto u = static_cast<unsigned char>(c);
+    if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7)) return static_cast<char>(u - 0x20);
+    switch (u) {
+        case 0x9A: return '\x8A';  // š
+        case 0x9C: return '\x8C';  // œ
+        case 0x9E: return '\x8E';  // ž
+        case 0xFF: return '\x9F';  // ÿ
+        default: return c;
+    }
+}
+
 std::string MinusculasCp1252(std::string_view texto) {
     std::string s(texto);
     std::transform(s.begin(), s.end(), s.begin(), MinusculaCp1252);
@@ -23,7 +35,9 @@ std::string MinusculasCp1252(std::string_view texto) {
 }
 
 bool IguaisSemCaixa(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && MinusculasCp1252(a) == MinusculasCp1252(b);
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return MinusculaCp1252(x) == MinusculaCp1252(y);
+           });
 }
 
 namespace {
@@ -53,21 +67,27 @@ bool MenorSemCaixa(std::string_view a, std::string_view b) {
     return MenorPorBytes(a, b);
 }
 
-size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado) {
-    return MinusculasCp1252(texto).find(MinusculasCp1252(procurado));
+size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado, size_t inicio) {
+    if (procurado.empty()) return inicio <= texto.size() ? inicio : std::string_view::npos;
+    for (size_t i = inicio; i < texto.size() && texto.size() - i >= procurado.size(); ++i)
+        if (IguaisSemCaixa(texto.substr(i, procurado.size()), procurado)) return i;
+    return std::string_view::npos;
 }
 
 std::string SubstituirTodos(std::string_view texto, std::string_view de, std::string_view para, bool semCaixa) {
+    if (de.empty()) return std::string(texto);
+    auto procurar = [&](size_t desde) {
+        return semCaixa ? ProcurarSemCaixa(texto, de, desde) : texto.find(de, desde);
+    };
     std::string r;
-    for (size_t i = 0; i < texto.size();) {
-        const std::string_view aqui = texto.substr(i, de.size());
-        if (!de.empty() && (semCaixa ? IguaisSemCaixa(aqui, de) : aqui == de)) {
-            r += para;
-            i += de.size();
-        } else {
-            r += texto[i++];
-        }
+    r.reserve(texto.size());
+    size_t inicio = 0;
+    for (size_t p = procurar(0); p != std::string_view::npos; p = procurar(inicio)) {
+        r.append(texto.substr(inicio, p - inicio));
+        r.append(para);
+        inicio = p + de.size();
     }
+    r.append(texto.substr(inicio));
     return r;
 }
 

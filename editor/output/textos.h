@@ -1,20 +1,22 @@
 #pragma once
-// Text helpers for Windows-1252 text: comparing without regard to case, the
-// way the user reads it (accented capitals match their small letters too),
-// and replacing.
+// Text helpers for Windows-1252 text: comparing, searching and replacing
+// without regard to case, the way the user reads it (accented capitals match
+// their small letters too, and markup such as "{n}" or "(%_pag_%)" is found
+// in any case).
 #include <string>
 #include <string_view>
 
 namespace mobrix {
 
 char MinusculaCp1252(char c);
+char MaiusculaCp1252(char c);
 std::string MinusculasCp1252(std::string_view texto);
 bool IguaisSemCaixa(std::string_view a, std::string_view b);
 // Alphabetical order without regard to case or accents; texts that differ
 // only there are ordered by their small letters, then by their bytes.
 bool MenorSemCaixa(std::string_view a, std::string_view b);
-// Position of the first `procurado` in `texto`, or npos.
-size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado);
+// Position of the first `procurado` at or after `inicio`, or npos.
+size_t ProcurarSemCaixa(std::string_view texto, std::string_view procurado, size_t inicio = 0);
 // Every `de` replaced by `para`, from left to right.
 std::string SubstituirTodos(std::string_view texto, std::string_view de, std::string_view para,
                             bool semCaixa = false);

@@ -2,6 +2,7 @@
 
 #include "output/formatacao.h"
 #include "output/texto_sem_caixa.h"
+#include "output/textos.h"
 
 namespace mobrix {
 
@@ -12,21 +13,9 @@ const char* const PerguntaVariavelUsuario =
 
 namespace {
 
-// Windows-1252 letters: ASCII and the Latin-1 range, where upper and lower
-// case differ by 0x20 (except the multiplication and division signs).
-unsigned char Minuscula(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 0x20);
-    return c;
-}
-unsigned char Maiuscula(unsigned char c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<unsigned char>(c - 0x20);
-    return c;
-}
-
 std::string PrimeiraMaiuscula(const std::string& nome) {
-    std::string s = nome;
-    for (char& c : s) c = static_cast<char>(Minuscula(static_cast<unsigned char>(c)));
-    if (!s.empty()) s[0] = static_cast<char>(Maiuscula(static_cast<unsigned char>(s[0])));
+    std::string s = MinusculasCp1252(nome);
+    if (!s.empty()) s[0] = MaiusculaCp1252(s[0]);
     return s;
 }
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 #include "dialogos_falsos.h"
+#include "pasta_teste.h"
 #include "portas_falsas.h"
 #include "document/arquivos.h"
 #include "document/binario.h"
@@ -28,22 +28,14 @@ Linguagem Preenchida() {
 // A fresh pair of template folders under the test's temporary folder.
 class PastasTeste : public ::testing::Test {
 protected:
-    void SetUp() override {
-        raiz = fs::temp_directory_path() /
-               ("mobrix_lin_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(raiz);
-        fs::create_directories(raiz / "programa");
-        pastas = {(raiz / "programa").string() + "/", (raiz / "usuario").string() + "/"};
-    }
-    void TearDown() override { fs::remove_all(raiz); }
+    void SetUp() override { fs::create_directories(pastas.programa); }
     void Escrever(const std::string& pasta, const std::string& nome, const std::string& bytes) {
         fs::create_directories(pasta);
         ASSERT_TRUE(GravarArquivoAtomico(pasta + nome, bytes).ok());
     }
 
-    fs::path raiz;
-    PastasLinguagem pastas;
+    PastaTeste raiz;
+    PastasLinguagem pastas{raiz / "programa/", raiz / "usuario/"};
 };
 
 }  // namespace
@@ -164,7 +156,7 @@ TEST_F(PastasTeste, CopiarComoEArquivoCpy) {
     EXPECT_EQ(area.limpezas, 1);
     EXPECT_EQ(area.texto, GerarCodigo(d, l, {}));
 
-    const std::string cpy = (raiz / "relatorio.cpy").string();
+    const std::string cpy = raiz / "relatorio.cpy";
     EXPECT_EQ(SalvarCpy(d, cpy, "", pastas, false, dialogos), std::nullopt);
     std::optional<CopiaCodigo> r = SalvarCpy(d, cpy, "Simples", pastas, false, dialogos);
     ASSERT_TRUE(r);
@@ -183,7 +175,7 @@ TEST_F(PastasTeste, CopiarComoEArquivoCpy) {
     LerArquivo(cpy, gravado);
     EXPECT_EQ(gravado, "meu");
 
-    r = SalvarCpy(d, (raiz / "nao" / "x.cpy").string(), "Simples", pastas, false, dialogos);
+    r = SalvarCpy(d, raiz / "nao/x.cpy", "Simples", pastas, false, dialogos);
     EXPECT_EQ(r->resultado, ResultadoCopia::ErroGravar);
     EXPECT_NE(r->mensagem.find("x.cpy"), std::string::npos);
 }

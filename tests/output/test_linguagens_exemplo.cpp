@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 
 #include "document/arquivos.h"
 #include "document/operacoes.h"
@@ -13,10 +11,10 @@
 #include "output/codigo.h"
 #include "output/comandos.h"
 #include "output/pasta_linguagens.h"
+#include "pasta_teste.h"
 
 using namespace mobrix;
 using namespace mobrix::teste;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -69,35 +67,27 @@ Documento LayoutCompleto() {
 
 class Compilacao : public ::testing::Test {
 protected:
-    void SetUp() override {
-        pasta = fs::temp_directory_path() / ("mobrix_prog_" + std::to_string(::getpid()) + "_" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(pasta);
-        fs::create_directories(pasta);
-    }
-    void TearDown() override { fs::remove_all(pasta); }
-
     // Compiles the source with the command, runs it in the folder and returns
     // what it wrote to "saida.txt".
     std::string Executar(const std::string& arquivo, const std::string& fonte, const std::string& compilador) {
-        EXPECT_TRUE(GravarArquivoAtomico((pasta / arquivo).string(), fonte).ok());
-        const std::string ir = "cd '" + pasta.string() + "' && ";
+        EXPECT_TRUE(GravarArquivoAtomico(pasta / arquivo, fonte).ok());
+        const std::string ir = "cd '" + pasta.caminho() + "' && ";
         if (std::system((ir + compilador + " -o prog " + arquivo + " >log.txt 2>&1").c_str()) != 0) {
             std::string log;
-            LerArquivo((pasta / "log.txt").string(), log);
+            LerArquivo(pasta / "log.txt", log);
             ADD_FAILURE() << "compilation failed:\n" << log << "\n" << fonte;
             return {};
         }
         EXPECT_EQ(std::system((ir + "./prog").c_str()), 0);
         std::string saida;
-        LerArquivo((pasta / "saida.txt").string(), saida);
+        LerArquivo(pasta / "saida.txt", saida);
         return saida;
     }
     static bool Disponivel(const char* programa) {
         return std::system(("command -v " + std::string(programa) + " >/dev/null 2>&1").c_str()) == 0;
     }
 
-    fs::path pasta;
+    PastaTeste pasta;
 };
 
 }  // namespace

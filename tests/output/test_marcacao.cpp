@@ -2,6 +2,7 @@
 
 #include "output/estilos_texto.h"
 #include "output/macros_cor.h"
+#include "output/textos.h"
 #include "output/variaveis.h"
 
 using namespace mobrix;
@@ -22,6 +23,20 @@ std::string Substituido(std::string s, int pagina = 1) {
 }
 
 }  // namespace
+
+TEST(Textos, ProcurarESubstituirSemCaixa) {
+    EXPECT_EQ(ProcurarSemCaixa("Meu COBOL", "cobol"), 4u);
+    EXPECT_EQ(ProcurarSemCaixa("\xC1gua \xE1gua", "\xE1GUA", 1), 5u);  // accented capitals match too
+    EXPECT_EQ(ProcurarSemCaixa("abc", "abcd"), std::string::npos);
+    EXPECT_EQ(ProcurarSemCaixa("abc", "c", 3), std::string::npos);
+    EXPECT_EQ(SubstituirTodos("{N}a{n}b{n", "{n}", "", true), "ab{n");
+    EXPECT_EQ(SubstituirTodos("{N}a{n}b", "{n}", "-"), "{N}a-b");
+    EXPECT_EQ(SubstituirTodos("aaa", "aa", "a"), "aa");  // replacements are not scanned again
+    EXPECT_TRUE(IguaisSemCaixa("\x8A\xC7x", "\x9A\xE7X"));
+    EXPECT_FALSE(IguaisSemCaixa("a", "ab"));
+    EXPECT_EQ(MaiusculaCp1252('\xE7'), '\xC7');
+    EXPECT_EQ(MaiusculaCp1252('\xF7'), '\xF7');  // the division sign has no capital
+}
 
 TEST(Variaveis, ValoresDoEditorEmQualquerCaixa) {
     EXPECT_EQ(Substituido("(%_pag_%)/(%_PGS_%) (%_Zpg_%) (%_zps_%)"), "1/10 00001 00010");

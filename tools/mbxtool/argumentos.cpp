@@ -1,6 +1,9 @@
 #include <algorithm>
+#include <cstdio>
 
 #include "document/arquivo_layout.h"
+#include "document/arquivos.h"
+#include "document/cp1252.h"
 #include "document/operacoes.h"
 #include "subcomando.h"
 
@@ -12,9 +15,12 @@ Argumentos Argumentos::Analisar(const std::vector<std::string>& args, const std:
     auto contem = [](const std::vector<std::string>& v, const std::string& s) {
         return std::find(v.begin(), v.end(), s) != v.end();
     };
+    bool soPosicionais = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& x = args[i];
-        if (x.size() > 1 && x[0] == '-') {
+        if (!soPosicionais && x == "--") {
+            soPosicionais = true;
+        } else if (!soPosicionais && x.size() > 1 && x[0] == '-') {
             if (contem(comValor, x)) {
                 if (i + 1 >= args.size()) {
                     a.erro = "option " + x + " needs a value";
@@ -46,6 +52,19 @@ bool Argumentos::tem(const std::string& opcao) const {
 
 bool Argumentos::temFlag(const std::string& flag) const {
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+int LerDados(const Argumentos& a, std::string& dados) {
+    if (!a.tem("--data-file")) {
+        dados = mobrix::Utf8ParaCp1252(a.posicionais.at(0));
+        return SaidaOk;
+    }
+    const std::string caminho = a.valor("--data-file");
+    if (mobrix::ErroArquivo e = mobrix::LerArquivo(caminho, dados); !e.ok()) {
+        std::fprintf(stderr, "mbxtool: cannot read '%s': %s\n", caminho.c_str(), e.descricao.c_str());
+        return SaidaLeitura;
+    }
+    return SaidaOk;
 }
 
 int CarregarLayout(const std::string& caminho, mobrix::Documento& doc, char* versao) {

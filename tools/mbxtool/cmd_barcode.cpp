@@ -1,12 +1,9 @@
 // Subcommand barcode: one barcode item drawn exactly as the editor paints it
 // into its off-screen picture (no quiet zone), saved as PNG.
 #include <charconv>
-#include <cstdio>
 
 #include "barcodes/codigo_por_tipo.h"
 #include "barcodes/ponte_pdf417.h"
-#include "document/arquivos.h"
-#include "document/cp1252.h"
 #include "document/modelo.h"
 #include "document/ui/sistema_qt.h"
 #include "document/ui/superficie_qt.h"
@@ -22,20 +19,6 @@ constexpr int AlturaMaxima = 30000;
 bool Inteiro(const std::string& texto, int& valor) {
     auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
     return erro == std::errc() && fim == texto.data() + texto.size();
-}
-
-// The data bytes: a file's bytes as they are, or the UTF-8 argument in
-// Windows-1252 like the text of an item.
-int LerDados(const Argumentos& a, std::string& dados) {
-    if (!a.tem("--data-file")) {
-        dados = mobrix::Utf8ParaCp1252(a.posicionais[0]);
-        return SaidaOk;
-    }
-    const std::string caminho = a.valor("--data-file");
-    mobrix::ErroArquivo e = mobrix::LerArquivo(caminho, dados);
-    if (e.ok()) return SaidaOk;
-    std::fprintf(stderr, "mbxtool: cannot read '%s': %s\n", caminho.c_str(), e.descricao.c_str());
-    return SaidaLeitura;
 }
 
 int Barcode(const std::vector<std::string>& args) {

@@ -1,12 +1,10 @@
 // Subcommand pdf417: a text as a PDF417 symbol, with the encoder of
 // libpdf417enc, and the symbol's size and level.
-#include <QBuffer>
 #include <QImage>
 #include <cstdio>
 
-#include "document/arquivos.h"
-#include "document/cp1252.h"
 #include "pdf417_encoder.h"
+#include "png.h"
 #include "subcomando.h"
 
 namespace mbxtool {
@@ -32,38 +30,15 @@ QImage SymbolImage(const pdf417enc::EncodeState& s) {
     return image;
 }
 
-int WritePng(const std::string& path, const pdf417enc::EncodeState& s) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!SymbolImage(s).save(&buffer, "PNG")) {
-        std::fprintf(stderr, "mbxtool: cannot make the PNG picture\n");
-        return SaidaEscrita;
-    }
-    return EscreverSaida(path, png.toStdString());
-}
-
-// The bytes to encode: the file's bytes as they are, or the argument
-// converted from UTF-8 to Windows-1252 as the editor stores text.
-int ReadData(const Argumentos& a, std::string& data) {
-    if (!a.tem("--data-file")) {
-        data = mobrix::Utf8ParaCp1252(a.posicionais[0]);
-        return SaidaOk;
-    }
-    const std::string path = a.valor("--data-file");
-    if (mobrix::ErroArquivo e = mobrix::LerArquivo(path, data); !e.ok()) {
-        std::fprintf(stderr, "mbxtool: cannot read '%s': %s\n", path.c_str(), e.descricao.c_str());
-        return SaidaLeitura;
-    }
-    return SaidaOk;
-}
-
 int Pdf417(const std::vector<std::string>& args) {
     Argumentos a = Argumentos::Analisar(args, {"--data-file", "-o"}, {});
     if (!a.erro.empty()) return ErroDeUso(a.erro);
-    if (a.posicionais.size() != (a.tem("--data-file") ? 0u : 1u)) return ErroDeUso("pdf417 takes a TEXT or --data-file FILE");
+    if (a.posicionais.size() != (a.tem("--data-file") ? 0u : 1u))
+        return ErroDeUso("pdf417 takes a TEXT or --data-file FILE");
+    // Standard output already carries the symbol's figures.
+    if (a.tem("-o") && a.valor("-o").empty()) return ErroDeUso("-o needs a file name");
     std::string data;
-    if (int r = ReadData(a, data); r != SaidaOk) return r;
+    if (int r = LerDados(a, data); r != SaidaOk) return r;
     if (data.empty()) return ErroDeUso("there is nothing to encode");
     // The library takes a NUL-terminated text, as the editor passes it.
     if (size_t nul = data.find('\0'); nul != std::string::npos) {
@@ -86,7 +61,8 @@ int Pdf417(const std::vector<std::string>& args) {
                              "\ndataColumns: " + std::to_string(s.dataColumns) + "\nerrorLevel: " +
                              std::to_string(s.errorLevel) + "\n";
     if (int r = EscreverSaida("", info); r != SaidaOk) return r;
-    return a.tem("-o") ? WritePng(a.valor("-o"), s) : SaidaOk;
+    if (!a.tem("-o")) return SaidaOk;
+    return GravarPng(SymbolImage(s), a.valor("-o"), "cannot make the PNG picture", SaidaEscrita);
 }
 
 const Registrar r1({"pdf417", "pdf417 (TEXT | --data-file FILE) [-o OUT.png]", false, Pdf417});

@@ -61,8 +61,6 @@ int Render(const std::vector<std::string>& args) {
     mobrix::ContextoDesenho ctx{pagina, figura, pdf417, agora, &dialogos};
     mobrix::Pagina estado;
     estado.TamanhoInicial(pagina, LarguraTela(), &dialogos);
-    doc.BandaSel = 1;
-    doc.ItemSel = 0;
     mobrix::DesenharGerarComandosEMarcarAlterado(estado, doc, ctx);
     return GravarPng(pagina.imagem(), a.valor("-o"), "the page could not be encoded as PNG", SaidaEscrita);
 }

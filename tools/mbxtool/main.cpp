@@ -26,6 +26,7 @@ int ErroDeUso(const std::string& motivo) {
     if (!motivo.empty()) std::fprintf(stderr, "mbxtool: %s\n", motivo.c_str());
     std::fprintf(stderr, "usage:\n");
     for (const Subcomando& s : Registro()) std::fprintf(stderr, "  mbxtool %s\n", s.uso);
+    std::fprintf(stderr, "arguments after -- are never options (a TEXT or FILE that starts with '-')\n");
     return SaidaUso;
 }
 
@@ -58,7 +59,10 @@ int main(int argc, char** argv) {
         if (s.precisaGui) {
             // A command-line tool never needs a display.
             if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            app = std::make_unique<QGuiApplication>(argc, argv);
+            // Qt sees only the program's name: it must not take a subcommand's
+            // arguments ("-platform", "-reverse", ...) for its own options.
+            static int argcQt = 1;
+            app = std::make_unique<QGuiApplication>(argcQt, argv);
         }
         return s.executar(args);
     }

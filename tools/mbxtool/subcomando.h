@@ -1,7 +1,12 @@
 #pragma once
 // mbxtool subcommands register themselves here; main.cpp only dispatches.
 #include <string>
+#include <utility>
 #include <vector>
+
+namespace mobrix {
+struct Documento;
+}
 
 namespace mbxtool {
 
@@ -34,12 +39,9 @@ int EscreverSaida(const std::string& caminho, const std::string& bytes);
 // Prints a message whose lines are separated by lone carriage returns.
 void ImprimirMensagem(const std::string& mensagem);
 
-}  // namespace mbxtool
-
-namespace mbxtool {
-
 // Splits arguments into positionals, options that take a value and flags.
-// Unknown options are an error, so typos are not silently ignored.
+// Unknown options are an error, so typos are not silently ignored; after
+// "--" every argument is a positional, even one that starts with '-'.
 struct Argumentos {
     std::vector<std::string> posicionais;
     std::vector<std::pair<std::string, std::string>> valores;
@@ -55,17 +57,16 @@ struct Argumentos {
     bool temFlag(const std::string& flag) const;
 };
 
+// The bytes of a symbol: those of the file named by "--data-file", or the
+// one positional (UTF-8) in Windows-1252, as the editor stores an item's
+// text. Prints why a file cannot be read and returns SaidaLeitura.
+int LerDados(const Argumentos& a, std::string& dados);
+
 // Loads a layout file, printing the program's message on failure. Returns
 // SaidaOk or SaidaFormato / SaidaLeitura.
-}  // namespace mbxtool
-
-namespace mobrix {
-struct Documento;
-}
-
-namespace mbxtool {
 int CarregarLayout(const std::string& caminho, mobrix::Documento& doc, char* versao = nullptr);
 // What the editor shows after opening a file: the redraw repositions the
 // items of the selected band (band 1) and all bands before generating.
 void PrepararComoEditor(mobrix::Documento& doc);
+
 }  // namespace mbxtool
