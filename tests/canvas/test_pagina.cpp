@@ -83,7 +83,7 @@ TEST(Pagina, CanvasCresceEmLarguraEAltura) {
     b.item(1, 1).Largura = 2000;
     ResultadoPagina r = b.Exibir();
     EXPECT_EQ(r.largura, 2128);
-    EXPECT_TRUE(r.cresceu);
+    EXPECT_EQ(r.altura, 1120);
     for (int i = 1; i < 100; ++i) AddBanda(b.doc, 0, false, 0, 0);
     r = b.Exibir();
     EXPECT_EQ(r.altura, 2092);  // 1120 -> 1444 -> 1768 -> 2092, bottoms 1060, 1384, 1708
@@ -91,7 +91,7 @@ TEST(Pagina, CanvasCresceEmLarguraEAltura) {
     b.item(1, 1).Largura = 10;
     r = b.Exibir();
     EXPECT_EQ(r.largura, 2128);  // never shrinks
-    EXPECT_FALSE(r.cresceu);
+    EXPECT_EQ(r.altura, 2092);
 }
 
 TEST(Pagina, SemMemoriaUsaTamanhoReservaEAvisaUmaVez) {
