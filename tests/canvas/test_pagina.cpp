@@ -265,7 +265,8 @@ TEST(Pagina, Figuras) {
     EXPECT_EQ(b.figura.figurasPedidas.back(), "caf\xC3\xA9.bmp");
     EXPECT_EQ(b.figura.Largura(), 36);  // shrunk to the band height 18
     EXPECT_EQ(b.figura.Altura(), 18);
-    EXPECT_EQ(b.dialogos.cursorOcupado, 1);
+    EXPECT_EQ(b.dialogos.vezesOcupado, 1);
+    EXPECT_EQ(b.dialogos.cursorOcupado, 0);  // and back to normal
     it.Texto = "\"falta.bmp\"";
     b.Exibir();
     EXPECT_EQ(b.figura.ultimaImagemPadrao, ImagemPadrao::Erro);
