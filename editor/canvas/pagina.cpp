@@ -1,7 +1,6 @@
 #include "canvas/pagina.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "canvas/desenho_item.h"
 #include "canvas/texto_estilizado.h"
@@ -112,7 +111,6 @@ void Pagina::Crescer(Superficie& pagina, int64_t largura, int64_t altura, Dialog
 ResultadoPagina Pagina::ExibirBanda(Documento& doc, ContextoDesenho& ctx) {
     Superficie& p = ctx.pagina;
     ResultadoPagina r;
-    const int larguraAntes = p.Largura(), alturaAntes = p.Altura();
     if (doc.BandaSel >= 1 && doc.BandaSel <= doc.NumBandas()) ReposicionarItem(doc, doc.BandaSel);
     ReposicionarBanda(doc);
     CalcularAlturasAutomaticas(doc, p, ctx.agora);
@@ -135,7 +133,6 @@ ResultadoPagina Pagina::ExibirBanda(Documento& doc, ContextoDesenho& ctx) {
 
     r.largura = p.Largura();
     r.altura = p.Altura();
-    r.cresceu = r.largura != larguraAntes || r.altura != alturaAntes;
     r.topoMarcadorBanda = SelecionarBanda(doc, ctx.alturaMarcadorBanda);
     return r;
 }

@@ -41,7 +41,6 @@ struct ResultadoPagina {
     int yRodape = 0;     // linRodape
     int largura = 0;     // the canvas size after the redraw
     int altura = 0;
-    bool cresceu = false;  // the canvas changed size (scrollbar maxima)
     int topoMarcadorBanda = 0;  // picBandaSelecionada's top
 };
 

@@ -12,9 +12,8 @@
 namespace mobrix {
 
 double ValorMostrado(int32_t pixels, int medida) {
-    const Unidade& u = UnidadeDe(medida);
-    const double escala = std::pow(10.0, u.Decimais);
-    return std::round(pixels / u.PixelsPorUnidade * escala) / escala;
+    const double escala = std::pow(10.0, UnidadeDe(medida).Decimais);
+    return std::round(PixelsParaValor(pixels, medida) * escala) / escala;
 }
 
 namespace {
@@ -24,10 +23,9 @@ double Formato(int inteiros, int medida) { return inteiros + UnidadeDe(medida).D
 }  // namespace
 
 double FormatoCampoMedida(int medida) {
-    const Unidade& u = UnidadeDe(medida);
-    const auto maior = static_cast<int>(LarguraMaximaItem / u.PixelsPorUnidade);
+    const auto maior = static_cast<int>(PixelsParaValor(LarguraMaximaItem, medida));
     const auto necessarios = static_cast<int>(std::to_string(maior).size());
-    return Formato(std::max(u.DigitosInteiros, necessarios), medida);
+    return Formato(std::max(UnidadeDe(medida).DigitosInteiros, necessarios), medida);
 }
 
 double FormatoCampoPosicao(int medida) { return Formato(6, medida); }

@@ -1,6 +1,6 @@
 #include "canvas/propriedades_exibicao.h"
 
-
+#include "canvas/opcoes_item.h"
 #include "canvas/propriedades.h"
 #include "canvas/propriedades_alvos.h"
 #include "canvas/propriedades_cores.h"
@@ -93,7 +93,7 @@ void MostrarItem(EstadoPainel& e, const Item& it) {
     e.angulo = e.apresentacao.anguloHabilitado ? IndiceAngulo(it) : 0;
     e.zoom = IndiceZoom(it);
     for (int i = 1; i <= 10; ++i) e.opcoes[static_cast<size_t>(i - 1)] = it.Atributos.ligado(i);
-    e.opcoes[6] = (it.Atributos.digito(7) & 1) != 0;
+    e.opcoes[6] = Bit1Posicao7(it.Atributos);
     for (int i = 1; i <= 6; ++i) e.linhas[static_cast<size_t>(i - 1)] = it.Linhas.ligado(i);
     e.corTexto = it.CorTexto;
     e.corFundo = it.CorFundo;

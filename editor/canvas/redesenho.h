@@ -1,7 +1,7 @@
 #pragma once
 // The follow-up of every edit, in one call: redraw the page, regenerate the
-// command text, mark the layout changed and record the undo snapshot.
-#include <functional>
+// command text and mark the layout changed. The undo snapshot is the
+// editor's (Editor::ExibirBanda), which knows when an undo is being applied.
 #include <string>
 
 #include "canvas/pagina.h"
@@ -13,10 +13,6 @@ struct ResultadoRedesenho {
     std::string comandos;  // the report command text of the layout as drawn
 };
 
-// `registrarDesfazer` receives the document after the redraw; leave it empty
-// while an undo or redo is being applied.
-ResultadoRedesenho DesenharGerarComandosEMarcarAlterado(
-    Pagina& pagina, Documento& doc, ContextoDesenho& ctx,
-    const std::function<void(const Documento&)>& registrarDesfazer = {});
+ResultadoRedesenho DesenharGerarComandosEMarcarAlterado(Pagina& pagina, Documento& doc, ContextoDesenho& ctx);
 
 }  // namespace mobrix
