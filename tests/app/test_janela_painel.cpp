@@ -88,6 +88,14 @@ TEST_F(JanelaPainel, MacroDoMenuEntraNoTexto) {
     EXPECT_FALSE(pagina->isEnabled()) << "no item selected";
 }
 
+TEST_F(JanelaPainel, CliqueNoFundoDaJanelaFechaAPaleta) {
+    QWidget* paleta = j->Controle("picPaletaExtendida");
+    QTest::mouseClick(j->Controle("PicCorItem"), Qt::LeftButton);
+    ASSERT_TRUE(paleta->isVisible());
+    QTest::mouseClick(j->janela.centralWidget(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(paleta->isHidden());
+}
+
 TEST_F(JanelaPainel, BotaoDireitoNoBotaoDeFonteAbreOMenuDeTipo) {
     QWidget* fonte = j->Controle("btnFonte");
     QTest::mouseRelease(fonte, Qt::RightButton, {}, fonte->rect().center());
