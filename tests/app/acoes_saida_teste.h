@@ -7,22 +7,47 @@
 
 #include "app/acoes_saida.h"
 #include "app/menus.h"
+#include "dialogos_falsos.h"
 #include "document/operacoes.h"
-#include "editor_falso.h"
+#include "pasta_teste.h"
+#include "portas_falsas.h"
+#include "vista_falsa.h"
 
 namespace mobrix::teste {
 
-class JanelaTeste : public ::testing::Test, protected EditorComFalsos {
+// The window's view: the Configurar marks follow the editor's refreshes, as
+// the main window's do.
+class VistaComMenus : public VistaFalsa {
+public:
+    Menus* menus = nullptr;
+    Editor* editor = nullptr;
+    void AtualizarMenuConfiguracao() override {
+        VistaFalsa::AtualizarMenuConfiguracao();
+        if (menus && editor) AtualizarMenuSaida(*menus, *editor);
+    }
+};
+
+class JanelaTeste : public ::testing::Test {
 protected:
+    PastaTeste pasta;
+    DialogosFalsos dialogos;
+    ConfiguracoesFalsas cfg;
+    AreaTransferenciaFalsa area;
+    SistemaFalso sistema{pasta.caminho()};
+    VistaComMenus vista;
+    Editor ed{Portas()};
     PontePDF417 pdf417{sistema};
     QMainWindow janela;
     Menus m;
 
     void SetUp() override {
         CriarMenus(janela.menuBar(), m);
+        vista.menus = &m;
+        vista.editor = &ed;
         ConectarAcoesSaida(m, Contexto());
         ed.NovoMBX();
     }
+    PortasEditor Portas() { return PortasEditor{dialogos, cfg, area, sistema, vista}; }
     ContextoSaida Contexto() { return {ed, Portas(), pdf417, &janela}; }
     Documento& doc() { return ed.doc(); }
 
