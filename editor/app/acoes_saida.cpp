@@ -2,6 +2,9 @@
 
 #include <tuple>
 
+#include "canvas/propriedades.h"
+#include "canvas/propriedades_alvos.h"
+#include "canvas/propriedades_dialogos.h"
 #include "canvas/ui/frm_estilo.h"
 #include "document/cp1252.h"
 #include "document/preferencias.h"
@@ -226,35 +229,23 @@ void AlterarCodigoBarras(const ContextoSaida& ctx) {
 
 void EditarEstiloItem(const ContextoSaida& ctx) {
     Editor& ed = ctx.editor;
-    Documento& doc = ed.doc();
-    if (!doc.TemItemSelecionado()) return;
-    const std::vector<PosicaoItem> alvos = ed.Alvos();
-    auto paraCada = [&](const std::function<void(Item&)>& f) {
-        for (const PosicaoItem& a : alvos) f(doc.banda(a.banda).item(a.item));
-    };
-    const Item& item = doc.itemSel();
-    bool mudou = false;
+    if (!ed.doc().TemItemSelecionado()) return;
+    const Item& item = ed.doc().itemSel();
     if (item.Tipo != TipoTexto && item.Tipo != TipoComando) {
-        const std::optional<FonteItem> fonte = ed.EscolherFonte(item.Fonte);
-        if (!fonte) return;
-        paraCada([&](Item& it) { it.Fonte = *fonte; });
-        mudou = true;
+        AlterarFonte(ed);
     } else {
         const std::optional<std::string> texto = FrmEstilo::Editar(item.Texto, ctx.janela);
         if (!texto) return;
         // Lines need the text box mode, as its check box on the panel sets it.
-        if (ProcurarSemCaixa(*texto, "{e}") != std::string::npos && !item.Atributos.ligado(6)) {
-            paraCada([](Item& it) { it.Atributos.definir(6, true); });
-            mudou = true;
-        }
-        if (*texto != item.Texto) {
-            paraCada([&](Item& it) { it.Texto = *texto; });
-            mudou = true;
-        }
+        const bool ligarCaixa = ProcurarSemCaixa(*texto, "{e}") != std::string::npos && !item.Atributos.ligado(6);
+        const bool novoTexto = *texto != item.Texto;
+        const bool mudou = AplicarAosAlvos(ed, [&](Item& it) {
+            if (ligarCaixa) it.Atributos.definir(6, true);
+            if (novoTexto) it.Texto = *texto;
+        });
+        if (!mudou) return;
+        ConcluirEdicao(ed);
     }
-    if (!mudou) return;
-    ed.ExibirBanda();
-    if (doc.bandaSel().Altura < 1) ed.SelecionarItem();
     ctx.portas.vista.Validar();
 }
 
