@@ -1,5 +1,6 @@
 // The property panel inside the window: keys that pass from the page to the
 // item text, the frame-line shortcuts, the macro entries, pending edits.
+#include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -101,6 +102,10 @@ TEST_F(JanelaPainel, BotaoDireitoNoBotaoDeFonteAbreOMenuDeTipo) {
     QTest::mouseRelease(fonte, Qt::RightButton, {}, fonte->rect().center());
     EXPECT_TRUE(j->janela.menus().mnuPopup2->isVisible());
     j->janela.menus().mnuPopup2->hide();
+
+    j->Tecla(Qt::Key_Escape);  // no item selected: no kind to change
+    j->janela.AbrirMenuTipo(QCursor::pos());
+    EXPECT_FALSE(j->janela.menus().mnuPopup2->isVisible());
 }
 
 }  // namespace
