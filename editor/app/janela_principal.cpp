@@ -57,7 +57,6 @@ JanelaPrincipal::JanelaPrincipal(const PortasJanela& portas, QWidget* pai)
       editor_(portas_) {
     setObjectName("frmPrincipal");
     setWindowTitle(DeUtf8(NomeProduto));
-    setWindowIcon(IconePrograma());
     setMinimumSize(LarguraMinima, AlturaMinima);
     CriarMenus(menuBar(), menus_);
     MontarJanela();
