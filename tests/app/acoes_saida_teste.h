@@ -7,47 +7,24 @@
 
 #include "app/acoes_saida.h"
 #include "app/menus.h"
-#include "dialogos_falsos.h"
 #include "document/operacoes.h"
-#include "pasta_teste.h"
-#include "portas_falsas.h"
-#include "vista_falsa.h"
+#include "editor_falso.h"
 
 namespace mobrix::teste {
 
-// The window's view: the Configurar marks follow the editor's refreshes, as
-// the main window's do.
-class VistaComMenus : public VistaFalsa {
-public:
-    Menus* menus = nullptr;
-    Editor* editor = nullptr;
-    void AtualizarMenuConfiguracao() override {
-        VistaFalsa::AtualizarMenuConfiguracao();
-        if (menus && editor) AtualizarMenuSaida(*menus, *editor);
-    }
-};
-
-class JanelaTeste : public ::testing::Test {
+class JanelaTeste : public ::testing::Test, protected EditorComFalsos {
 protected:
-    PastaTeste pasta;
-    DialogosFalsos dialogos;
-    ConfiguracoesFalsas cfg;
-    AreaTransferenciaFalsa area;
-    SistemaFalso sistema{pasta.caminho()};
-    VistaComMenus vista;
-    Editor ed{Portas()};
     PontePDF417 pdf417{sistema};
     QMainWindow janela;
     Menus m;
 
     void SetUp() override {
         CriarMenus(janela.menuBar(), m);
-        vista.menus = &m;
-        vista.editor = &ed;
+        // The Configurar marks follow the editor's refreshes, as in the main window.
+        vista.aoAtualizarMenuConfiguracao = [this] { AtualizarMenuSaida(m, ed); };
         ConectarAcoesSaida(m, Contexto());
         ed.NovoMBX();
     }
-    PortasEditor Portas() { return PortasEditor{dialogos, cfg, area, sistema, vista}; }
     ContextoSaida Contexto() { return {ed, Portas(), pdf417, &janela}; }
     Documento& doc() { return ed.doc(); }
 
