@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
-#include <cstdlib>
 
 #include "app/janela_principal.h"
 #include "dialogos_falsos.h"
@@ -104,12 +103,3 @@ BENCHMARK(BM_PassoDaRoda)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EdicaoComRedesenho)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,8 +2,6 @@
 // 300 items of mixed kinds, and a 1,000-band layout of 10,000 texts.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
 #include <iterator>
 
 #include "canvas/pagina.h"
@@ -70,12 +68,3 @@ BENCHMARK(BM_ExibirBanda_50Bandas300ItensMistos)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExibirBanda_1000Bandas10000Textos)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

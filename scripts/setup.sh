@@ -1,5 +1,6 @@
-# Shared by scripts/run and scripts/test: installs what the build needs and
-# builds the project in build/. Sourced, not executed.
+# Shared by scripts/run, scripts/test and scripts/fuzz: installs what the
+# build needs and builds the project (build/, build-asan/, build-fuzz/).
+# Sourced, not executed.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

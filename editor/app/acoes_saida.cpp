@@ -2,6 +2,9 @@
 
 #include <tuple>
 
+#include "canvas/propriedades.h"
+#include "canvas/propriedades_alvos.h"
+#include "canvas/propriedades_dialogos.h"
 #include "canvas/ui/frm_estilo.h"
 #include "document/cp1252.h"
 #include "document/preferencias.h"
@@ -28,23 +31,25 @@ ContextoLinguagens Linguagens(const ContextoSaida& ctx) {
 
 ConfigRelatorio& Config(const ContextoSaida& ctx) { return ctx.editor.doc().Config; }
 
-// After a report option changed: the command text, the check marks, the
-// changed flag, and for the page orientation the page itself.
-void Concluir(Menus& m, const ContextoSaida& ctx, EfeitoOpcao efeito) {
-    if (efeito.redesenharSemDesfazer)
-        ctx.editor.ExibirBanda(false);
-    else
+// After a report option changed: the command text, the check marks (the view
+// refreshes them), the changed flag, and for the page orientation the page
+// itself.
+void Concluir(const ContextoSaida& ctx, EfeitoOpcao efeito) {
+    if (!efeito.redesenharSemDesfazer) {
         ctx.editor.ExibirResultado(efeito.marcarAlterado);
-    AtualizarMenuSaida(m, ctx.editor);
+        return;
+    }
+    ctx.editor.ExibirBanda(false);
+    ctx.portas.vista.AtualizarMenuConfiguracao();
 }
 
 // A dialog's value replaces a report option; nothing happens when it is
 // cancelled or the value is the same.
 template <typename T>
-void Trocar(Menus& m, const ContextoSaida& ctx, T& campo, const std::optional<T>& novo) {
+void Trocar(const ContextoSaida& ctx, T& campo, const std::optional<T>& novo) {
     if (!novo || *novo == campo) return;
     campo = *novo;
-    Concluir(m, ctx, {});
+    Concluir(ctx, {});
 }
 
 // ---- Editar ------------------------------------------------------------------
@@ -121,10 +126,6 @@ void CarregarSalvarCPY(Menus& m, const ContextoSaida& ctx) {
     m.mnuConfigCpy->setEnabled(!linguagens.empty() || !escolhida.empty());
 }
 
-void AlternarRelatorio(Menus& m, const ContextoSaida& ctx, OpcaoRelatorio opcao) {
-    Concluir(m, ctx, AlternarOpcao(Config(ctx), opcao));
-}
-
 void ConectarAlternancias(Menus& m, const ContextoSaida& ctx) {
     const std::pair<QAction*, OpcaoRelatorio> opcoes[] = {{m.mnuConfigVisivel, OpcaoRelatorio::Visivel},
                                                           {m.mnuConfigEnviarEmail, OpcaoRelatorio::EnviarEmail},
@@ -132,7 +133,9 @@ void ConectarAlternancias(Menus& m, const ContextoSaida& ctx) {
                                                           {m.mnuConfigImprimir, OpcaoRelatorio::Imprimir},
                                                           {m.mnuConfigTemCapa, OpcaoRelatorio::TemCapa}};
     for (auto [acao, opcao] : opcoes)
-        QObject::connect(acao, &QAction::triggered, [&m, ctx, opcao] { AlternarRelatorio(m, ctx, opcao); });
+        QObject::connect(acao, &QAction::triggered,
+                         [ctx, opcao] { Concluir(ctx, AlternarOpcao(Config(ctx), opcao)); });
+    // The click has toggled the mark already; a refused switch needs it put back.
     QObject::connect(m.mnuConfigQuebraPagina, &QAction::triggered, [&m, ctx] {
         ctx.editor.FinalizarComQuebra();
         AtualizarMenuSaida(m, ctx.editor);
@@ -145,35 +148,35 @@ void ConectarAlternancias(Menus& m, const ContextoSaida& ctx) {
     const QAction* formatos[] = {m.mnuConfigEmailJPG, m.mnuConfigEmailEMF, m.mnuConfigEmailGIF, m.mnuConfigEmailPDF,
                                  m.mnuConfigEmailDOC};
     for (int16_t f = 1; f <= 5; ++f)
-        QObject::connect(formatos[f - 1], &QAction::triggered, [&m, ctx, f] {
-            Concluir(m, ctx, EscolherFormatoEmail(Config(ctx), f, ctx.editor.QualidadeSessao()));
+        QObject::connect(formatos[f - 1], &QAction::triggered, [ctx, f] {
+            Concluir(ctx, EscolherFormatoEmail(Config(ctx), f, ctx.editor.QualidadeSessao()));
         });
 }
 
 void ConectarDialogosConfig(Menus& m, const ContextoSaida& ctx) {
-    QObject::connect(m.mnuConfigNomeImpressora, &QAction::triggered, [&m, ctx] {
+    QObject::connect(m.mnuConfigNomeImpressora, &QAction::triggered, [ctx] {
         std::string& nome = Config(ctx).NomeImpressora;
-        Trocar(m, ctx, nome, FrmNomeImpressora::Escolher(nome, ImpressorasInstaladas(), ctx.janela));
+        Trocar(ctx, nome, FrmNomeImpressora::Escolher(nome, ImpressorasInstaladas(), ctx.janela));
     });
-    QObject::connect(m.mnuConfigMargens, &QAction::triggered, [&m, ctx] {
+    QObject::connect(m.mnuConfigMargens, &QAction::triggered, [ctx] {
         ConfigRelatorio& c = Config(ctx);
         const Margens atuais = {c.MargemSuperior, c.MargemEsquerda, c.MargemInferior};
         const std::optional<Margens> novas = FrmMargens::Editar(atuais, ctx.janela);
         if (!novas || *novas == atuais) return;
         std::tie(c.MargemSuperior, c.MargemEsquerda, c.MargemInferior) =
             std::tie((*novas)[0], (*novas)[1], (*novas)[2]);
-        Concluir(m, ctx, {});
+        Concluir(ctx, {});
     });
-    QObject::connect(m.mnuConfigEmailTexto, &QAction::triggered, [&m, ctx] {
+    QObject::connect(m.mnuConfigEmailTexto, &QAction::triggered, [ctx] {
         std::string& texto = Config(ctx).TextoEmail;
-        Trocar(m, ctx, texto, FrmTextoEmail::Editar(texto, ctx.janela));
+        Trocar(ctx, texto, FrmTextoEmail::Editar(texto, ctx.janela));
     });
-    QObject::connect(m.mnuConfigQualidadeJPG, &QAction::triggered, [&m, ctx] {
+    QObject::connect(m.mnuConfigQualidadeJPG, &QAction::triggered, [ctx] {
         if (!QualidadeJPGHabilitada(Config(ctx))) return;
         const std::optional<int16_t> q = FrmQualidadeJPG::Editar(Config(ctx).QualidadeJPG, ctx.janela);
         if (!q) return;
         int16_t sessao = ctx.editor.QualidadeSessao();
-        Concluir(m, ctx, ConfirmarQualidadeJPG(Config(ctx), sessao, *q));
+        Concluir(ctx, ConfirmarQualidadeJPG(Config(ctx), sessao, *q));
         ctx.editor.DefinirQualidadeSessao(sessao);
     });
     QObject::connect(m.mnuConfigCpyNenhum, &QAction::triggered,
@@ -226,35 +229,23 @@ void AlterarCodigoBarras(const ContextoSaida& ctx) {
 
 void EditarEstiloItem(const ContextoSaida& ctx) {
     Editor& ed = ctx.editor;
-    Documento& doc = ed.doc();
-    if (!doc.TemItemSelecionado()) return;
-    const std::vector<PosicaoItem> alvos = ed.Alvos();
-    auto paraCada = [&](const std::function<void(Item&)>& f) {
-        for (const PosicaoItem& a : alvos) f(doc.banda(a.banda).item(a.item));
-    };
-    const Item& item = doc.itemSel();
-    bool mudou = false;
+    if (!ed.doc().TemItemSelecionado()) return;
+    const Item& item = ed.doc().itemSel();
     if (item.Tipo != TipoTexto && item.Tipo != TipoComando) {
-        const std::optional<FonteItem> fonte = ed.EscolherFonte(item.Fonte);
-        if (!fonte) return;
-        paraCada([&](Item& it) { it.Fonte = *fonte; });
-        mudou = true;
+        AlterarFonte(ed);
     } else {
         const std::optional<std::string> texto = FrmEstilo::Editar(item.Texto, ctx.janela);
         if (!texto) return;
         // Lines need the text box mode, as its check box on the panel sets it.
-        if (ProcurarSemCaixa(*texto, "{e}") != std::string::npos && !item.Atributos.ligado(6)) {
-            paraCada([](Item& it) { it.Atributos.definir(6, true); });
-            mudou = true;
-        }
-        if (*texto != item.Texto) {
-            paraCada([&](Item& it) { it.Texto = *texto; });
-            mudou = true;
-        }
+        const bool ligarCaixa = ProcurarSemCaixa(*texto, "{e}") != std::string::npos && !item.Atributos.ligado(6);
+        const bool novoTexto = *texto != item.Texto;
+        const bool mudou = AplicarAosAlvos(ed, [&](Item& it) {
+            if (ligarCaixa) it.Atributos.definir(6, true);
+            if (novoTexto) it.Texto = *texto;
+        });
+        if (!mudou) return;
+        ConcluirEdicao(ed);
     }
-    if (!mudou) return;
-    ed.ExibirBanda();
-    if (doc.bandaSel().Altura < 1) ed.SelecionarItem();
     ctx.portas.vista.Validar();
 }
 

@@ -11,9 +11,10 @@
 //     ConectarAcoesSaida(menus, ContextoSaida{editor, portas, pdf417, this});
 //
 // and connects the property panel's "change the barcode" request to
-// AlterarCodigoBarras(contexto). Its Vista::AtualizarMenuConfiguracao may
-// call AtualizarMenuSaida for the check marks these entries own; they are
-// also refreshed whenever the Configurar menu opens.
+// AlterarCodigoBarras(contexto). Its Vista::AtualizarMenuConfiguracao calls
+// AtualizarMenuSaida: the check marks these entries own are refreshed there
+// after every option command, as after every new layout, and whenever the
+// Configurar menu opens.
 #include <QWidget>
 
 #include "app/menus.h"

@@ -1,11 +1,11 @@
 #include "caixa_resultado.h"
 
 #include <QContextMenuEvent>
-#include <QFontDatabase>
 #include <QTextCursor>
 #include <algorithm>
 
 #include "document/ui/texto_qt.h"
+#include "output/ui/caixa_texto.h"
 
 namespace mobrix {
 
@@ -14,7 +14,7 @@ CaixaResultado::CaixaResultado(QWidget* pai) : QPlainTextEdit(pai) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setFont(FonteFixa());
     setUndoRedoEnabled(false);
 
     mnuPopup = new QMenu(this);
@@ -42,8 +42,7 @@ void CaixaResultado::DefinirComandos(std::string comandos) {
 void CaixaResultado::Mostrar() {
     if (!pendente_) return;
     pendente_ = false;
-    QString novo = DeCp1252(comandos_);
-    novo.replace("\r\n", "\n");
+    QString novo = TextoParaCaixa(comandos_);
     const qsizetype comum = std::min(mostrado_.size(), novo.size());
     qsizetype inicio = 0;
     while (inicio < comum && mostrado_[inicio] == novo[inicio]) ++inicio;

@@ -1,6 +1,5 @@
 // The menus of the main window wired to the editor object.
 #include <QActionGroup>
-#include <QKeySequence>
 
 #include "ajuda.h"
 #include "canvas/propriedades_dialogos.h"
@@ -173,8 +172,5 @@ void JanelaPrincipal::LigarMudarTipo(const std::array<QAction*, 4>& acoes) {
 void JanelaPrincipal::AbrirMenuTipo(const QPoint& global) {
     if (editor_.doc().TemItemSelecionado()) menus_.mnuPopup2->popup(global);
 }
-
-// Entries whose dialogs and options come with other parts of the program:
-// present, disabled, and saying so.
 
 }  // namespace mobrix

@@ -57,7 +57,6 @@ JanelaPrincipal::JanelaPrincipal(const PortasJanela& portas, QWidget* pai)
       editor_(portas_) {
     setObjectName("frmPrincipal");
     setWindowTitle(DeUtf8(NomeProduto));
-    setWindowIcon(IconePrograma());
     setMinimumSize(LarguraMinima, AlturaMinima);
     CriarMenus(menuBar(), menus_);
     MontarJanela();
@@ -71,7 +70,8 @@ JanelaPrincipal::JanelaPrincipal(const PortasJanela& portas, QWidget* pai)
             ultimoFoco_ = agora;
     });
     // The mouse wheel over any part of the window scrolls the page while the
-    // canvas has the focus.
+    // canvas has the focus; a click on the window's background closes the
+    // extended palette.
     qApp->installEventFilter(this);
     TamanhoInicialJanela();
 }
@@ -183,8 +183,6 @@ void JanelaPrincipal::LigarPainel() {
     connect(painel_, &PainelPropriedades::PedirFocoCanvas, tela, [tela] { tela->setFocus(Qt::OtherFocusReason); });
     connect(painel_, &PainelPropriedades::AlterarCodigoBarras, this, [this] { AlterarCodigoBarras(Saida()); });
     connect(painel_, &PainelPropriedades::AbrirMenuTipo, this, &JanelaPrincipal::AbrirMenuTipo);
-    // A click on the window's background closes the extended palette.
-    centralWidget()->installEventFilter(this);
 }
 
 // Frame lines of the selected item from anywhere in the window: Alt + 1..6
@@ -210,7 +208,6 @@ void JanelaPrincipal::Iniciar(const std::vector<std::string>& argumentos) {
     editor_.Iniciar(argumentos);
     btnMagic_->setChecked(editor_.Preferencias().MagicItem);
     AplicarResultadoVisivel();
-    AtualizarMenuConfiguracao();
     visor_->tela()->setFocus(Qt::OtherFocusReason);
 }
 

@@ -66,7 +66,8 @@ public:
     void AtualizarMenuConfiguracao() override;
 
 public slots:
-    // The kind context menu (mnuPopup2) at a point of the screen.
+    // The kind context menu (mnuPopup2) at a point of the screen, when an
+    // item is selected.
     void AbrirMenuTipo(const QPoint& global);
     // "&Exibir o arquivo texto" and a click on imgResultado.
     void AlternarResultado();

@@ -20,6 +20,8 @@ protected:
 
     void SetUp() override {
         CriarMenus(janela.menuBar(), m);
+        // The Configurar marks follow the editor's refreshes, as in the main window.
+        vista.aoAtualizarMenuConfiguracao = [this] { AtualizarMenuSaida(m, ed); };
         ConectarAcoesSaida(m, Contexto());
         ed.NovoMBX();
     }

@@ -281,14 +281,21 @@ TEST_F(AcoesSaida, EstiloDeFiguraAbreAFonte) {
     Item& it = Selecionar(1, 1);
     it.Tipo = TipoFigura;
     const FonteItem antes = it.Fonte;
+    // The same font again changes nothing: no redraw, no undo step.
+    const int redesenhos = vista.redesenhos;
+    dialogos.fontes.push_back({antes, static_cast<double>(antes.Tamanho)});
+    m.mnuEditarItemEstilo->trigger();
+    EXPECT_EQ(vista.redesenhos, redesenhos);
+    EXPECT_FALSE(ed.PodeDesfazer());
+
     FonteItem escolhida = antes;
     escolhida.Nome = "Courier New";
     dialogos.fontes.push_back({escolhida, 100.0});  // 100 points: the size rule gives 8
     RoteiroModal roteiro([](QDialog* d) { d->accept(); });
     m.mnuEditarItemEstilo->trigger();
     EXPECT_EQ(roteiro.Aberto(), "");
-    ASSERT_EQ(dialogos.fontesIniciais.size(), 1u);
-    EXPECT_EQ(dialogos.fontesIniciais[0], antes);
+    ASSERT_EQ(dialogos.fontesIniciais.size(), 2u);
+    EXPECT_EQ(dialogos.fontesIniciais[1], antes);
     EXPECT_EQ(it.Fonte.Nome, "Courier New");
     EXPECT_EQ(it.Fonte.Tamanho, 8);
 }

@@ -155,6 +155,10 @@ TEST_F(JanelaMenus, ComandosDeSaidaLigadosAJanela) {
     m().mnuConfigEmailPDF->trigger();
     EXPECT_EQ(j->doc().Config.FormatoEmail, 4);
     EXPECT_EQ(j->doc().Config.QualidadeJPG, 100);
+    // One e-mail format is marked at a time, without opening the menu.
+    m().mnuConfigEmailJPG->trigger();
+    EXPECT_TRUE(m().mnuConfigEmailJPG->isChecked());
+    EXPECT_FALSE(m().mnuConfigEmailPDF->isChecked());
 
     // The preview hands the window's command text to the runtime.
     m().mnuEditarVisualizar->trigger();

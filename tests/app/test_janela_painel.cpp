@@ -1,5 +1,6 @@
 // The property panel inside the window: keys that pass from the page to the
 // item text, the frame-line shortcuts, the macro entries, pending edits.
+#include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -88,11 +89,23 @@ TEST_F(JanelaPainel, MacroDoMenuEntraNoTexto) {
     EXPECT_FALSE(pagina->isEnabled()) << "no item selected";
 }
 
+TEST_F(JanelaPainel, CliqueNoFundoDaJanelaFechaAPaleta) {
+    QWidget* paleta = j->Controle("picPaletaExtendida");
+    QTest::mouseClick(j->Controle("PicCorItem"), Qt::LeftButton);
+    ASSERT_TRUE(paleta->isVisible());
+    QTest::mouseClick(j->janela.centralWidget(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(paleta->isHidden());
+}
+
 TEST_F(JanelaPainel, BotaoDireitoNoBotaoDeFonteAbreOMenuDeTipo) {
     QWidget* fonte = j->Controle("btnFonte");
     QTest::mouseRelease(fonte, Qt::RightButton, {}, fonte->rect().center());
     EXPECT_TRUE(j->janela.menus().mnuPopup2->isVisible());
     j->janela.menus().mnuPopup2->hide();
+
+    j->Tecla(Qt::Key_Escape);  // no item selected: no kind to change
+    j->janela.AbrirMenuTipo(QCursor::pos());
+    EXPECT_FALSE(j->janela.menus().mnuPopup2->isVisible());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -31,6 +32,27 @@ public:
 
 private:
     QTemporaryDir pasta_;
+    std::string anterior_;
+    bool tinha_ = false;
+};
+
+// An environment variable set for the length of a test.
+class VariavelDesviada {
+public:
+    VariavelDesviada(const char* nome, const QString& valor) : nome_(nome) {
+        const char* antes = std::getenv(nome);
+        if (antes) anterior_ = antes, tinha_ = true;
+        setenv(nome, valor.toUtf8().constData(), 1);
+    }
+    ~VariavelDesviada() {
+        if (tinha_) setenv(nome_, anterior_.c_str(), 1);
+        else unsetenv(nome_);
+    }
+    VariavelDesviada(const VariavelDesviada&) = delete;
+    VariavelDesviada& operator=(const VariavelDesviada&) = delete;
+
+private:
+    const char* nome_;
     std::string anterior_;
     bool tinha_ = false;
 };
@@ -78,6 +100,22 @@ TEST(SistemaQt, PastaDeOutrosOuAbertaERecusada) {
     const std::string outra = SistemaQt().PastaTemporaria();
     EXPECT_NE(outra, fixa.toStdString() + "/");
     EXPECT_EQ(Modo(SemBarra(outra)), 0700u);
+}
+
+TEST(SistemaQt, SemPastaTemporariaUsaUmaPrivadaNosDados) {
+    // TMPDIR names no folder, and the data folder holds a "tmp" that is open
+    // to others.
+    QTemporaryDir raiz;
+    const VariavelDesviada tmp("TMPDIR", raiz.filePath("sumiu"));
+    const VariavelDesviada dados("XDG_DATA_HOME", raiz.filePath("dados"));
+    const QString aberta = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/tmp";
+    ASSERT_TRUE(QDir().mkpath(aberta));
+    ::chmod(aberta.toUtf8().constData(), 0755);
+
+    const std::string pasta = SistemaQt().PastaTemporaria();
+    EXPECT_EQ(pasta.rfind(aberta.toStdString() + "-", 0), 0u) << pasta;
+    EXPECT_EQ(Modo(SemBarra(pasta)), 0700u);
+    EXPECT_EQ(Modo(aberta.toStdString()), 0755u);  // left as it was
 }
 
 TEST(SistemaQt, PastasDoProgramaEDoUsuario) {

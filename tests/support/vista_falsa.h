@@ -3,6 +3,7 @@
 // places items and bands the way the page renderer does, giving automatic
 // bands a fixed height, so geometry after a command is what the window
 // would show.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     int mudancasMagica = 0;
     std::string titulo;
     std::vector<std::string> recentes;
+    // What a window does on top of counting: refresh the marks of its menus.
+    std::function<void()> aoAtualizarMenuConfiguracao;
 
     VistaFalsa();
 
@@ -45,7 +48,10 @@ public:
     void AbrirMenuEditar() override { ++menusEditar; }
     void DefinirTitulo(const std::string& t) override { titulo = t; }
     void AtualizarRecentes(const std::vector<std::string>& caminhos) override { recentes = caminhos; }
-    void AtualizarMenuConfiguracao() override { ++menusConfiguracao; }
+    void AtualizarMenuConfiguracao() override {
+        ++menusConfiguracao;
+        if (aoAtualizarMenuConfiguracao) aoAtualizarMenuConfiguracao();
+    }
 };
 
 }  // namespace mobrix::teste

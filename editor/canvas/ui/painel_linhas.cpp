@@ -46,7 +46,6 @@ DiagramaLinhasCtl::DiagramaLinhasCtl(QWidget* parent) : QWidget(parent) {
     setFixedSize(LarguraCaixa + 2 * Margem, AlturaCaixa + 2 * Margem);
     // The middle lines come last so that they win where they cross the edges.
     for (int linha : {2, 4, 5, 6, 1, 3}) {
-        const size_t i = static_cast<size_t>(linha - 1);
         auto* rotulo = new RotuloClicavel(QString(), this);
         rotulo->setObjectName(QString("lblAlinhamento%1").arg(linha));
         rotulo->setToolTip(DicaLinha(linha));
@@ -57,8 +56,7 @@ DiagramaLinhasCtl::DiagramaLinhasCtl(QWidget* parent) : QWidget(parent) {
         traco->setAutoFillBackground(true);
         traco->setAttribute(Qt::WA_TransparentForMouseEvents);
         connect(rotulo, &RotuloClicavel::Clicado, this, [this, linha] { emit LinhaClicada(linha); });
-        rotulos_[i] = rotulo;
-        linhas_[i] = traco;
+        linhas_[static_cast<size_t>(linha - 1)] = traco;
     }
     MostrarLinhas({});
 }

@@ -21,7 +21,6 @@ signals:
     void LinhaClicada(int linha);
 
 private:
-    std::array<RotuloClicavel*, 6> rotulos_{};
     std::array<QFrame*, 6> linhas_{};
 };
 

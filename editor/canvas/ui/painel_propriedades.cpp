@@ -541,8 +541,7 @@ bool PainelPropriedades::eventFilter(QObject* objeto, QEvent* evento) {
     }
     if (objeto == btnFonte_ && evento->type() == QEvent::MouseButtonRelease) {
         const auto* m = static_cast<QMouseEvent*>(evento);
-        if (m->button() == Qt::RightButton && ed_.doc().TemItemSelecionado() &&
-            btnFonte_->rect().contains(m->position().toPoint()))
+        if (m->button() == Qt::RightButton && btnFonte_->rect().contains(m->position().toPoint()))
             emit AbrirMenuTipo(m->globalPosition().toPoint());
         return false;
     }

@@ -41,20 +41,23 @@ QByteArray PastaUnica(const QByteArray& prefixo) {
 }
 
 QByteArray NovaPastaTemporaria() {
-    const QString uid = QString::number(::getuid());
-    // The usual name first; when someone else owns it, or it is open to
-    // others or a link, it is left alone and a fresh folder is made instead.
-    QByteArray fixa =
-        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::TempLocation) + "/mobrixedit-" + uid);
-    if (CriarPastaPrivada(fixa)) return fixa;
-    if (QByteArray unica = PastaUnica(fixa); !unica.isEmpty()) return unica;
+    // Empty when TMPDIR names no folder: the name below would then land at
+    // the root of the file system.
+    const QString temporaria = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    if (!temporaria.isEmpty()) {
+        // The usual name first; when someone else owns it, or it is open to
+        // others or a link, it is left alone and a fresh folder is made instead.
+        QByteArray fixa = QFile::encodeName(temporaria + "/mobrixedit-" + QString::number(::getuid()));
+        if (CriarPastaPrivada(fixa)) return fixa;
+        if (QByteArray unica = PastaUnica(fixa); !unica.isEmpty()) return unica;
+    }
     // No private folder can be made in the temporary location at all: use
-    // one inside the user's own data folder.
+    // one inside the user's own data folder, under the same rules.
     QString dados = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(dados);
     QByteArray propria = QFile::encodeName(dados + "/tmp");
-    CriarPastaPrivada(propria);
-    return propria;
+    if (CriarPastaPrivada(propria)) return propria;
+    return PastaUnica(propria);
 }
 
 QString NomeArquivoBiblioteca(const std::string& nome) { return "lib" + DeUtf8(nome) + ".so"; }

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <climits>
 
 #include "controls/ui/dialogo_padrao.h"
@@ -143,15 +144,19 @@ void FrmComentario::RestaurarJanela() {
     const QRect tela = AreaDaTela(this);
     const int larguraTela = tela.width() * TwipsPorPixel, alturaTela = tela.height() * TwipsPorPixel;
     const JanelaTwips padrao = JanelaComentarioPadrao(larguraTela, alturaTela);
-    auto ler = [this](const char* sufixo, int valorPadrao) {
-        return static_cast<int>(LerInteiro(cfg_, ChaveJanela + sufixo, valorPadrao, INT_MIN, INT_MAX));
+    // Stored in screen twips; the rule works within the screen's own area,
+    // `origem` twips from the screens' corner. The shift is done wide: a
+    // stored value near the ends of the range stays off the screen.
+    auto ler = [this](const char* sufixo, int valorPadrao, int origem) {
+        const int64_t v =
+            LerInteiro(cfg_, ChaveJanela + sufixo, int64_t{valorPadrao} + origem, INT_MIN, INT_MAX) - origem;
+        return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX));
     };
-    // Stored in screen twips; the rule works within the screen's own area.
     JanelaTwips j;
-    j.largura = ler(".Width", padrao.largura);
-    j.altura = ler(".Height", padrao.altura);
-    j.esquerda = ler(".Left", padrao.esquerda + tela.x() * TwipsPorPixel) - tela.x() * TwipsPorPixel;
-    j.topo = ler(".Top", padrao.topo + tela.y() * TwipsPorPixel) - tela.y() * TwipsPorPixel;
+    j.largura = ler(".Width", padrao.largura, 0);
+    j.altura = ler(".Height", padrao.altura, 0);
+    j.esquerda = ler(".Left", padrao.esquerda, tela.x() * TwipsPorPixel);
+    j.topo = ler(".Top", padrao.topo, tela.y() * TwipsPorPixel);
     j = AjustarJanelaNaTela(j, larguraTela, alturaTela);
     resize(j.largura / TwipsPorPixel, j.altura / TwipsPorPixel);
     move(tela.x() + j.esquerda / TwipsPorPixel, tela.y() + j.topo / TwipsPorPixel);

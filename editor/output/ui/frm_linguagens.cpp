@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "document/preferencias.h"
 #include "document/ui/texto_qt.h"
@@ -117,15 +118,16 @@ std::string FrmLinguagens::NomeSelecionado() const {
     return cmbLin_->currentIndex() < 0 ? std::string() : ParaUtf8(cmbLin_->currentText());
 }
 
-void FrmLinguagens::CarregarLin(const std::string& selecionar) {
+void FrmLinguagens::CarregarLin(const std::string& selecionar, int posicao) {
     const QSignalBlocker bloqueio(cmbLin_);
     cmbLin_->clear();
-    int indice = 0;
+    int indice = -1;
     for (const std::string& nome : ListarLinguagens(ctx_.pastas)) {
         if (nome == selecionar) indice = cmbLin_->count();
         cmbLin_->addItem(DeUtf8(nome));
     }
-    cmbLin_->setCurrentIndex(cmbLin_->count() > 0 ? indice : -1);
+    if (indice < 0 && cmbLin_->count() > 0) indice = std::clamp(posicao, 0, cmbLin_->count() - 1);
+    cmbLin_->setCurrentIndex(indice);
     SelecionarLinguagem(cmbLin_->currentIndex());
 }
 
@@ -212,9 +214,7 @@ void FrmLinguagens::Remover() {
     if (!ExcluirLinguagem(nome, ctx_.pastas))
         ctx_.dialogos.Mensagem("Não foi possível excluir o arquivo '" + LocalizarLinguagem(nome, ctx_.pastas) + "'!",
                                Icone::Exclamacao, Botoes::Ok, TituloExcluirLinguagem);
-    const std::vector<std::string> restantes = ListarLinguagens(ctx_.pastas);
-    const size_t proxima = std::min(static_cast<size_t>(std::max(indice, 0)), restantes.size());
-    CarregarLin(restantes.empty() ? std::string() : restantes[std::min(proxima, restantes.size() - 1)]);
+    CarregarLin({}, indice);
 }
 
 void FrmLinguagens::done(int r) {

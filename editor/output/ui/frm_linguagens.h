@@ -33,7 +33,9 @@ public:
     void done(int r) override;
 
 private:
-    void CarregarLin(const std::string& selecionar = {});
+    // Fills the list and selects the language named `selecionar`, else the
+    // entry at `posicao` (the last one when the list is shorter).
+    void CarregarLin(const std::string& selecionar = {}, int posicao = 0);
     void SelecionarLinguagem(int indice);
     void Habilitar(bool ligado);
     void MostrarOpcao(int opcao);

@@ -132,6 +132,15 @@ TEST_F(Linguagens, RemoverPerguntaEPassaParaAProxima) {
     EXPECT_FALSE(ArquivoExiste(pasta / "dados/beta.lin"));
     EXPECT_EQ(Nomes(d), (QStringList{"Alfa", "Gama"}));
     EXPECT_EQ(Achar<QComboBox>(d, "cmbLin")->currentText(), "Gama");
+
+    // The last entry gone, the new last one; the only one gone, none.
+    dialogos.respostas.push_back(Resposta::Sim);
+    Achar<QPushButton>(d, "btnRemove")->click();
+    EXPECT_EQ(Achar<QComboBox>(d, "cmbLin")->currentText(), "Alfa");
+    dialogos.respostas.push_back(Resposta::Sim);
+    Achar<QPushButton>(d, "btnRemove")->click();
+    EXPECT_EQ(Achar<QComboBox>(d, "cmbLin")->currentIndex(), -1);
+    EXPECT_FALSE(Achar<QPushButton>(d, "btnRemove")->isEnabled());
 }
 
 TEST_F(Linguagens, ArquivoInvalidoAvisaEDesabilita) {
