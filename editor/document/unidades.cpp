@@ -27,6 +27,10 @@ bool MedidaValida(int medida) {
            medida == MedidaCentimetros;
 }
 
+double PixelsParaValor(int32_t pixels, int medida) {
+    return pixels / UnidadeDe(medida).PixelsPorUnidade;
+}
+
 int32_t ValorParaPixels(double valor, int medida) {
     double px = std::nearbyint(valor * UnidadeDe(medida).PixelsPorUnidade);  // default mode: halves to even
     if (!(px >= INT32_MIN)) return INT32_MIN;  // also NaN

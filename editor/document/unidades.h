@@ -17,6 +17,7 @@ struct Unidade {
 const Unidade& UnidadeDe(int medida);
 bool MedidaValida(int medida);
 
+double PixelsParaValor(int32_t pixels, int medida);
 // Rounded to the nearest whole pixel, halves to even; saturates at int32.
 int32_t ValorParaPixels(double valor, int medida);
 // The value cut (not rounded) to the unit's decimals, without trailing zeros
