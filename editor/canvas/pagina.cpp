@@ -121,11 +121,12 @@ ResultadoPagina Pagina::ExibirBanda(Documento& doc, ContextoDesenho& ctx) {
     VerificarMemoriaPagina(p, ctx.dialogos);
     DesenharContornoFolha(p, doc.Config.Paisagem);
 
+    const std::vector<bool> quebras = BandasComQuebra(doc.Config, doc.NumBandas());
     for (int b = 1; b <= doc.NumBandas(); ++b) {
         const Banda& banda = doc.banda(b);
         const int64_t h = banda.AlturaEfetiva();
         const int64_t topo = banda.Topo;
-        DesenharMarcasBanda(p, banda, QuebraPaginaSeek(doc.Config, b), Px(topo), Px(topo + h));
+        DesenharMarcasBanda(p, banda, quebras[static_cast<size_t>(b)], Px(topo), Px(topo + h));
         for (const Item& it : banda.Itens) DesenharItem(ctx, it, CelulaDoItem(it, topo, h));
         if (b == doc.Config.FimCabecalho) r.cabecalhoVisivel = true, r.yCabecalho = Px(topo + h);
         if (b == doc.Config.InicioRodape) r.rodapeVisivel = true, r.yRodape = Px(topo - 1);

@@ -123,6 +123,13 @@ bool QuebraPaginaSeek(const ConfigRelatorio& config, int banda) {
     return std::find(config.Quebras.begin(), config.Quebras.end(), banda) != config.Quebras.end();
 }
 
+std::vector<bool> BandasComQuebra(const ConfigRelatorio& config, int numBandas) {
+    std::vector<bool> marcas(static_cast<size_t>(std::max(numBandas, 0)) + 1, false);
+    for (int16_t b : config.Quebras)
+        if (b >= 1 && b <= numBandas) marcas[static_cast<size_t>(b)] = true;
+    return marcas;
+}
+
 void QuebraPaginaAdd(ConfigRelatorio& config, int banda) {
     config.Quebras.push_back(static_cast<int16_t>(banda));
 }

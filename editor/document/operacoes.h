@@ -22,6 +22,9 @@ void ReposicionarItem(Banda& banda);
 inline void ReposicionarItem(Layout& layout, int banda) { ReposicionarItem(layout.banda(banda)); }
 
 bool QuebraPaginaSeek(const ConfigRelatorio& config, int banda);
+// One flag per band (index 0 unused) for loops over every band: asking
+// QuebraPaginaSeek band by band is quadratic on a file with many breaks.
+std::vector<bool> BandasComQuebra(const ConfigRelatorio& config, int numBandas);
 void QuebraPaginaAdd(ConfigRelatorio& config, int banda);
 void QuebraPaginaRemove(ConfigRelatorio& config, int banda);
 

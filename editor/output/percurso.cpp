@@ -34,10 +34,11 @@ void PercorrerComandos(const Layout& layout, VisitanteComandos& v) {
     PercorrerConfiguracao(c, v);
     // The running font starts empty and is carried across bands.
     FonteItem fonteAtual;
+    const std::vector<bool> quebras = BandasComQuebra(c, layout.NumBandas());
     for (int b = 1; b <= layout.NumBandas(); ++b) {
         const Banda& banda = layout.banda(b);
         v.InicioBanda(banda);
-        if (QuebraPaginaSeek(c, b)) v.Simples("QP");
+        if (quebras[static_cast<size_t>(b)]) v.Simples("QP");
         for (const Item& it : banda.Itens) {
             if (!(it.Fonte == fonteAtual)) {
                 v.Fonte(it.Fonte);

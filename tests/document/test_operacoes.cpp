@@ -179,6 +179,13 @@ TEST(Quebras, ConjuntoSemOrdem) {
     EXPECT_FALSE(QuebraPaginaSeek(c, 3));
 }
 
+TEST(Quebras, MarcasPorBandaIgnoramNumerosForaDoLayout) {
+    ConfigRelatorio c;
+    c.Quebras = {2, -1, 0, 4, 9, 2};
+    EXPECT_EQ(BandasComQuebra(c, 4), (std::vector<bool>{false, false, true, false, true}));
+    EXPECT_EQ(BandasComQuebra(c, 0), std::vector<bool>{false});
+}
+
 TEST(Unidades, ConversaoEExibicao) {
     EXPECT_EQ(FormatarMedidaTruncada(64, MedidaCentimetros), "1.693");
     EXPECT_EQ(FormatarMedidaTruncada(96, MedidaPolegadas), "1");
