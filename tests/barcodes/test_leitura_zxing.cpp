@@ -1,6 +1,7 @@
 // Every linear symbol drawn through the Qt surface with its numbers hidden
 // scans, at every angle, to the normalised text; and the Qt surface paints
-// exactly the pixels of the fake one.
+// exactly the pixels of the fake one; a symbol larger than any page is not
+// drawn at all.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -91,4 +92,13 @@ TEST(LeituraIndependente, SuperficieQtPintaComoAFalsa) {
             EXPECT_EQ(diferentes, 0) << "kind " << tipo << " at " << angulo;
         }
     }
+}
+
+TEST(SimboloQt, MaiorQueQualquerPaginaFicaVazio) {
+    // About 6,000 x 32,000 pixels: the Qt surface alone would take 750 MB.
+    SuperficieQt s(5, 5);
+    EXPECT_TRUE(DesenharCodigoLinear(s, TipoCode128C, 32000, std::string(1100, '7'), true, 0));
+    EXPECT_EQ(s.Largura(), 0);
+    EXPECT_TRUE(DesenharCodigoLinear(s, TipoCode128C, 3000, std::string(1100, '7'), true, 90));
+    EXPECT_EQ(s.Largura(), 3000);
 }
