@@ -7,7 +7,6 @@
 #include "document/identidade.h"
 #include "document/operacoes.h"
 #include "document/paleta.h"
-#include "output/formatacao.h"
 
 namespace mobrix {
 namespace {
@@ -134,15 +133,7 @@ ResultadoPagina Pagina::ExibirBanda(Documento& doc, ContextoDesenho& ctx) {
 
     r.largura = p.Largura();
     r.altura = p.Altura();
-    r.topoMarcadorBanda = SelecionarBanda(doc, ctx.alturaMarcadorBanda);
     return r;
-}
-
-int SelecionarBanda(const Documento& doc, int alturaMarcador) {
-    if (doc.BandaSel < 1 || doc.BandaSel > doc.NumBandas()) return 0;
-    const Banda& b = doc.bandaSel();
-    const double topo = static_cast<double>(b.Topo) + static_cast<double>(b.AlturaEfetiva()) / 2 - alturaMarcador / 2.0;
-    return Px(ArredondarPar(topo));
 }
 
 }  // namespace mobrix

@@ -30,7 +30,6 @@ struct ContextoDesenho {
     PontePDF417& pdf417;
     const DataHora& agora;          // sample values of header and footer variables
     Dialogos* dialogos = nullptr;   // memory and library messages, busy cursor
-    int alturaMarcadorBanda = 0;    // height of the selected-band marker
 };
 
 // Where the window places the decorations that live above the canvas.
@@ -41,7 +40,6 @@ struct ResultadoPagina {
     int yRodape = 0;     // linRodape
     int largura = 0;     // the canvas size after the redraw
     int altura = 0;
-    int topoMarcadorBanda = 0;  // picBandaSelecionada's top
 };
 
 // The renderer's state: whether the canvas may still grow.
@@ -66,8 +64,5 @@ private:
     bool ampliavel_ = true;
     bool avisado_ = false;
 };
-
-// The selected-band marker's top: the middle of the band minus half its height.
-int SelecionarBanda(const Documento& doc, int alturaMarcador);
 
 }  // namespace mobrix

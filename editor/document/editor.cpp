@@ -1,6 +1,8 @@
 #include "document/editor.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -25,6 +27,17 @@ Editor::Editor(const PortasEditor& portas)
     pastaAtual_ = std::filesystem::current_path(ec).string();
 }
 
+namespace {
+
+// Centred on the band, halves to even, as every other pixel position.
+int32_t TopoMarcadorBanda(const Banda& banda) {
+    const double topo =
+        static_cast<double>(banda.Topo) + static_cast<double>(banda.AlturaEfetiva()) / 2 - AlturaMarcadorBanda / 2.0;
+    return static_cast<int32_t>(std::clamp(std::nearbyint(topo), double{INT32_MIN}, double{INT32_MAX}));
+}
+
+}  // namespace
+
 std::string Editor::Titulo() const {
     if (doc_.NomeArquivo.empty()) return NomeProduto;
     return std::string(TituloAplicacao) + " - [" + doc_.NomeArquivo + "]";
@@ -35,7 +48,7 @@ GeometriaSelecao Editor::Selecao() const {
     g.rotulo = RotuloSelecao(doc_.BandaSel, doc_.ItemSel);
     const Banda& banda = doc_.bandaSel();
     g.alturaAutomatica = banda.Altura < 1;
-    g.meioBanda = static_cast<int32_t>(int64_t{banda.Topo} + banda.AlturaEfetiva() / 2);
+    g.topoMarcadorBanda = TopoMarcadorBanda(banda);
     if (doc_.TemItemSelecionado()) {
         g.itemSelecionado = true;
         g.contorno = arrasto_ ? contornoArrastado_ : ContornoItem(doc_, doc_.BandaSel, doc_.ItemSel);

@@ -34,6 +34,9 @@ struct PortasEditor {
     Vista& vista;
 };
 
+// The selected-band marker (picBandaSelecionada) is this many pixels high.
+inline constexpr int AlturaMarcadorBanda = 11;
+
 // What the window draws for the selection.
 struct GeometriaSelecao {
     bool itemSelecionado = false;
@@ -42,7 +45,7 @@ struct GeometriaSelecao {
     bool alturaAutomatica = false;  // the band's height follows its text (handle colour)
     bool faixaVisivel = false;
     Retangulo faixa;                // shpSelectedRange
-    int32_t meioBanda = 0;          // the band marker's top is this minus half its own height
+    int32_t topoMarcadorBanda = 0;  // picBandaSelecionada, centred on the selected band
     std::string rotulo;             // lblSelecionado
 };
 

@@ -30,6 +30,9 @@ TEST_F(JanelaPagina, UmCliqueSelecionaACelulaEMostraAsAlcasEORotulo) {
     }
     EXPECT_GE(Handle(AlcaDireita)->x(), contorno->geometry().right()) << "outside the cell";
     EXPECT_TRUE(j->Controle("btnRemove")->isEnabled());
+    const QWidget* marcador = j->Controle("picBandaSelecionada");
+    const int meioBanda2 = j->doc().banda(2).Topo + 9;
+    EXPECT_EQ(marcador->geometry().center().y(), meioBanda2);
 
     // Between the bands' items and the page edge: the band only.
     j->Clicar(QPoint(600, j->MeioDoItem(1, 1).y()));
@@ -39,6 +42,7 @@ TEST_F(JanelaPagina, UmCliqueSelecionaACelulaEMostraAsAlcasEORotulo) {
     EXPECT_FALSE(contorno->isVisible());
     EXPECT_FALSE(Handle(0)->isVisible());
     EXPECT_FALSE(j->Controle("btnRemove")->isEnabled());
+    EXPECT_EQ(marcador->geometry().center().y(), meioBanda2 - (j->doc().banda(2).Topo - j->doc().banda(1).Topo));
 }
 
 TEST_F(JanelaPagina, DeleteRemoveOItemECtrlBaixoMoveABanda) {

@@ -19,7 +19,7 @@ struct Bancada {
     PontePDF417 pdf417{sistema};
     DataHora agora;
     DialogosFalsos dialogos;
-    ContextoDesenho ctx{pagina, figura, pdf417, agora, &dialogos, 12};
+    ContextoDesenho ctx{pagina, figura, pdf417, agora, &dialogos};
     Pagina estado;
     Documento doc;
 

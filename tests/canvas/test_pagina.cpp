@@ -30,7 +30,7 @@ std::vector<teste::TextoEscrito> TextosDosItens(const SuperficieFalsa& s) {
 
 }  // namespace
 
-TEST(Pagina, PosicoesMarcadoresEBandaSelecionada) {
+TEST(Pagina, PosicoesMarcadores) {
     Bancada b;
     AddBanda(b.doc, 0, false, 0, 0);
     b.doc.banda(2).Deslocamento = -1000;
@@ -42,7 +42,6 @@ TEST(Pagina, PosicoesMarcadoresEBandaSelecionada) {
     EXPECT_EQ(r.yCabecalho, 34);
     EXPECT_TRUE(r.rodapeVisivel);
     EXPECT_EQ(r.yRodape, 15);
-    EXPECT_EQ(r.topoMarcadorBanda, 16 + 9 - 6);
     b.doc.Config.FimCabecalho = 0;
     EXPECT_FALSE(b.Exibir().cabecalhoVisivel);
 }

@@ -147,7 +147,7 @@ TEST_F(Selecao, AlcasEmVoltaDoItem) {
     EXPECT_EQ(g.alcas[AlcaDeslocar], (Alca{36, 27, true}));
     EXPECT_EQ(g.alcas[AlcaInferior], (Alca{36, 52, true}));
     EXPECT_EQ(g.alcas[AlcaInferiorDireita], (Alca{72, 52, true}));
-    EXPECT_EQ(g.meioBanda, 43);
+    EXPECT_EQ(g.topoMarcadorBanda, 43 - 5);  // 37.5 to even
     Selecionar(1, 1);
     EXPECT_FALSE(ed.Selecao().alcas[AlcaDeslocar].habilitada);
 }

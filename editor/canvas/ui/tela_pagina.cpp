@@ -105,7 +105,7 @@ void TelaPagina::MostrarSelecao(const GeometriaSelecao& g, bool arrastando) {
     }
     faixa_->setVisible(g.faixaVisivel);
     if (g.faixaVisivel) faixa_->setGeometry(RetanguloQt(g.faixa));
-    bandaSelecionada_->move(0, g.meioBanda - AlturaMarcadorBanda / 2);
+    bandaSelecionada_->move(0, g.topoMarcadorBanda);
     bandaSelecionada_->show();
 }
 

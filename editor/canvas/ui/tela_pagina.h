@@ -21,8 +21,6 @@ std::optional<TeclaEditor> TeclaDoEvento(int tecla, Qt::KeyboardModifiers modifi
 class TelaPagina : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int AlturaMarcadorBanda = 11;
-
     TelaPagina(Editor& editor, QWidget* pai);
 
     SuperficieQt& superficie() { return superficie_; }

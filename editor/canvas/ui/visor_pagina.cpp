@@ -48,7 +48,7 @@ VisorPagina::VisorPagina(Editor& editor, Sistema& sistema, Dialogos& dialogos, Q
 
 std::string VisorPagina::Redesenhar(Documento& doc) {
     agora_ = DataHoraAtual();
-    ContextoDesenho ctx{tela_->superficie(), figura_, pdf417_, agora_, &dialogos_, TelaPagina::AlturaMarcadorBanda};
+    ContextoDesenho ctx{tela_->superficie(), figura_, pdf417_, agora_, &dialogos_};
     ResultadoRedesenho r = DesenharGerarComandosEMarcarAlterado(pagina_, doc, ctx);
     ++redesenhos_;
     tela_->AjustarTamanho();
