@@ -8,14 +8,14 @@
 #include <string>
 
 #include "document/editor.h"
+#include "document/operacoes.h"
 
 namespace mobrix {
 
-// Limits of the panel's geometry fields, in pixels (the keyboard and the
-// one-click frame stop at the same sizes).
-inline constexpr int32_t LarguraMaximaItem = 9999;
-inline constexpr int32_t AlturaMaximaBanda = 9999;
-inline constexpr int32_t DeslocamentoMaximo = 9999;
+// Limits of the panel's geometry fields, in pixels.
+inline constexpr int32_t LarguraMaximaItem = TamanhoMaximoEditavel;
+inline constexpr int32_t AlturaMaximaBanda = TamanhoMaximoEditavel;
+inline constexpr int32_t DeslocamentoMaximo = TamanhoMaximoEditavel;
 inline constexpr int EspessuraMaxima = 64;
 
 // What a field shows for a size in pixels: pixels / factor, rounded to the

@@ -8,6 +8,9 @@ namespace mobrix {
 // Counts are 16-bit in the files, so a layout never grows past these.
 inline constexpr int MaxBandas = 32767;
 inline constexpr int MaxItens = 32767;
+// The largest width, height or offset, in pixels, that the user can give by
+// typing in the panel, with the keyboard or with a one-click frame.
+inline constexpr int32_t TamanhoMaximoEditavel = 9999;
 
 // Inserts a band at `posicao` (0 appends). Returns false, changing nothing,
 // when the layout already holds MaxBandas bands.
