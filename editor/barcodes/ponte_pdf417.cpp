@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "barcodes/codigos_lineares.h"
+#include "document/identidade.h"
 
 namespace mobrix {
 namespace {
@@ -96,6 +97,12 @@ void PontePDF417::DesenharPDF417(Superficie& s, const std::string& texto, int16_
     const bool deitado = angulo == 90 || angulo == 270;
     if (!(deitado ? s.Redimensionar(altura, largura) : s.Redimensionar(largura, altura))) return;
     Pintar(s, buffer, *bitmap, angulo);
+}
+
+void PontePDF417::InformarErroDeCarga(Dialogos* dialogos) {
+    if (erro_.empty() || informado_) return;
+    informado_ = true;
+    if (dialogos) dialogos->Mensagem(erro_, Icone::Erro, Botoes::Ok, TituloAplicacao);
 }
 
 }  // namespace mobrix

@@ -20,10 +20,11 @@ public:
     // and the reason is reported once through `ErroDeCarga`.
     void DesenharPDF417(Superficie& s, const std::string& texto, int16_t angulo);
 
-    // Non-empty once binding failed; the caller shows it once.
+    // Non-empty once binding failed.
     const std::string& ErroDeCarga() const { return erro_; }
-    bool ErroJaInformado() const { return informado_; }
-    void MarcarErroInformado() { informado_ = true; }
+    // Shows the binding failure the first time it is asked to, with or
+    // without a way to show it; the same failure is never shown again.
+    void InformarErroDeCarga(Dialogos* dialogos);
 
 private:
     FuncaoGetPDF417 Funcao();

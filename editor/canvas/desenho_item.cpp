@@ -8,7 +8,6 @@
 #include "canvas/opcoes_item.h"
 #include "canvas/texto_estilizado.h"
 #include "document/cp1252.h"
-#include "document/identidade.h"
 #include "document/paleta.h"
 #include "output/formatacao.h"
 #include "output/macros_cor.h"
@@ -124,13 +123,6 @@ int64_t AlturaBarras(const Item& it, int64_t alturaBanda, int angulo, int64_t fo
     return std::clamp<int64_t>(b, 1, AlturaMaximaBarras);
 }
 
-void InformarErroPDF417(ContextoDesenho& ctx) {
-    PontePDF417& ponte = ctx.pdf417;
-    if (ponte.ErroDeCarga().empty() || ponte.ErroJaInformado()) return;
-    ponte.MarcarErroInformado();
-    if (ctx.dialogos) ctx.dialogos->Mensagem(ponte.ErroDeCarga(), Icone::Erro, Botoes::Ok, TituloAplicacao);
-}
-
 void DesenharCodigoBarras(ContextoDesenho& ctx, const Item& it, const Celula& c) {
     Superficie& f = ctx.figura;
     if (it.Texto.empty()) {
@@ -150,7 +142,7 @@ void DesenharCodigoBarras(ContextoDesenho& ctx, const Item& it, const Celula& c)
 
     if (pdf) {
         ctx.pdf417.DesenharPDF417(f, dados, static_cast<int16_t>(angulo));
-        InformarErroPDF417(ctx);
+        ctx.pdf417.InformarErroDeCarga(ctx.dialogos);
     } else {
         int64_t alturaEncoder = barras;
         if (ampliado) {

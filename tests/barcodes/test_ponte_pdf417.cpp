@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "barcodes/ponte_pdf417.h"
+#include "dialogos_falsos.h"
 #include "simbologias.h"
 #include "pasta_teste.h"
 #include "portas_falsas.h"
@@ -156,15 +157,19 @@ TEST_F(PontePDF417Teste, ResultadoDaBibliotecaEConferidoAntesDeUsar) {
     EXPECT_EQ(s.Altura(), 4192 * 3);
 }
 
-TEST_F(PontePDF417Teste, SemBibliotecaDesenhaVazioEGuardaOMotivo) {
+TEST_F(PontePDF417Teste, SemBibliotecaDesenhaVazioEInformaOMotivoUmaVez) {
+    teste::DialogosFalsos dialogos;
+    ponte.InformarErroDeCarga(&dialogos);  // nothing failed yet
+    EXPECT_TRUE(dialogos.mensagens.empty());
     sistema.funcoes.clear();
     ponte.DesenharPDF417(s, "A", 0);
     EXPECT_EQ(s.Arte(), Vazia8x8);
     EXPECT_EQ(ponte.ErroDeCarga(), "biblioteca ausente");
-    EXPECT_FALSE(ponte.ErroJaInformado());
-    ponte.MarcarErroInformado();
+    ponte.InformarErroDeCarga(&dialogos);
     ponte.DesenharPDF417(s, "B", 90);
     EXPECT_EQ(s.Arte(), Vazia8x8);
-    EXPECT_TRUE(ponte.ErroJaInformado());
+    ponte.InformarErroDeCarga(&dialogos);
+    ASSERT_EQ(dialogos.mensagens.size(), 1u);
+    EXPECT_EQ(dialogos.Ultima(), "biblioteca ausente");
     EXPECT_EQ(sistema.pedidos.size(), 1u);  // not retried on every drawing
 }

@@ -8,7 +8,6 @@
 
 #include "barcodes/codigo_por_tipo.h"
 #include "controls/ui/dialogo_padrao.h"
-#include "document/identidade.h"
 #include "document/ui/superficie_qt.h"
 #include "document/ui/texto_qt.h"
 #include "output/dialogo_codigo_barras.h"
@@ -125,10 +124,7 @@ void FrmCodigoBarras::DesenharPrevia(int tipo) {
         DesenharAmostraBarraGrafico(s);
     } else if (tipo == TipoPDF417) {
         pdf417_.DesenharPDF417(s, amostra.valor, 0);
-        if (!pdf417_.ErroDeCarga().empty() && !pdf417_.ErroJaInformado()) {
-            pdf417_.MarcarErroInformado();
-            dialogos_.Mensagem(pdf417_.ErroDeCarga(), Icone::Erro, Botoes::Ok, TituloAplicacao);
-        }
+        pdf417_.InformarErroDeCarga(&dialogos_);
     } else {
         DesenharCodigoLinear(s, tipo, AlturaAmostraCodigoBarras, amostra.valor, !amostra.mostrarNumeros, 0);
     }
