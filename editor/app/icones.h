@@ -6,9 +6,6 @@
 
 namespace mobrix {
 
-// File name of the icon written beside the program (file-type registration).
-inline constexpr const char* ArquivoIconePrograma = "MobrixEdit.png";
-
 // A page with a header band, detail lines, a barcode and a footer band.
 QImage DesenharIconePrograma(int lado);
 QIcon IconePrograma();

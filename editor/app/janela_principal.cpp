@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,6 +21,7 @@
 #include "document/atalhos.h"
 #include "document/caminhos.h"
 #include "document/identidade.h"
+#include "document/recentes.h"
 #include "document/registro_tipo.h"
 #include "document/ui/texto_qt.h"
 #include "icones.h"
@@ -166,9 +166,7 @@ QWidget* JanelaPrincipal::CriarBotoes() {
 }
 
 void JanelaPrincipal::LigarGanchos() {
-    editor_.ganchos.RegistrarTipoArquivo = [this](const RegistroTipoArquivo& r) {
-        const TipoArquivo tipo{r.extensao, r.descricao, r.programa,
-                               ComBarraFinal(sistema_.PastaPrograma()) + ArquivoIconePrograma};
+    editor_.ganchos.RegistrarTipoArquivo = [this](const TipoArquivo& tipo) {
         RegistrarExtensao(tipo, ParaUtf8(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)),
                           dialogos_);
     };
@@ -260,8 +258,7 @@ void JanelaPrincipal::AtualizarRecentes(const std::vector<std::string>& caminhos
         const bool existe = i < caminhos.size() && !caminhos[i].empty();
         entrada->setVisible(existe);
         if (!existe) continue;
-        QString nome = QFileInfo(DeUtf8(caminhos[i])).fileName();
-        entrada->setText(nome.replace('&', "&&"));
+        entrada->setText(DeUtf8(NomeNoMenu(caminhos[i])).replace('&', "&&"));
         entrada->setToolTip(DeUtf8(caminhos[i]));
     }
     const bool algum = !caminhos.empty() && !caminhos.front().empty();

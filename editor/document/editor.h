@@ -20,6 +20,7 @@
 #include "document/modelo.h"
 #include "document/portas.h"
 #include "document/preferencias.h"
+#include "document/registro_tipo.h"
 #include "document/rolagem.h"
 #include "document/selecao.h"
 #include "document/vista.h"
@@ -49,13 +50,6 @@ struct GeometriaSelecao {
     std::string rotulo;             // lblSelecionado
 };
 
-// The file type the editor asks to register when started without a file.
-struct RegistroTipoArquivo {
-    std::string extensao;   // "mbx"
-    std::string descricao;  // "Layout do Mobrix"
-    std::string programa;   // the program's path
-};
-
 enum class BotaoMouse { Esquerdo, Direito };
 
 // Keys the canvas handles on key down; Menos, Mais and Vezes are the
@@ -70,7 +64,7 @@ public:
     // registering the .mbx file type.
     struct Ganchos {
         std::function<void(const Documento& doc, const std::string& linguagem, const std::string& caminhoCpy)> GerarCpy;
-        std::function<void(const RegistroTipoArquivo& registro)> RegistrarTipoArquivo;
+        std::function<void(const TipoArquivo& tipo)> RegistrarTipoArquivo;
     };
     Ganchos ganchos;
 

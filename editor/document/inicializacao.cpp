@@ -19,7 +19,7 @@ void Editor::Iniciar(const std::vector<std::string>& argumentos) {
         if (a.find_first_not_of(" \t") != std::string::npos) linhaVazia = false;
     if (linhaVazia) {
         if (ganchos.RegistrarTipoArquivo)
-            ganchos.RegistrarTipoArquivo({"mbx", "Layout do Mobrix", ComBarraFinal(sistema_.PastaPrograma()) + "MobrixEdit"});
+            ganchos.RegistrarTipoArquivo(TipoLayout(ComBarraFinal(sistema_.PastaPrograma())));
         NovoMBX();
         return;
     }

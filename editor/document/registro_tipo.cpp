@@ -84,6 +84,10 @@ bool Gravar(const fs::path& pasta, const std::string& nome, const std::string& c
 
 std::string NomeTipoMime(const std::string& extensao) { return "application/x-mobrix-" + extensao; }
 
+TipoArquivo TipoLayout(const std::string& pastaPrograma) {
+    return {"mbx", "Layout do Mobrix", pastaPrograma + ArquivoPrograma, pastaPrograma + ArquivoIconePrograma};
+}
+
 std::string ConteudoTipoMime(const TipoArquivo& t) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"

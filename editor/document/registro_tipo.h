@@ -15,6 +15,10 @@ struct TipoArquivo {
     std::string icone;      // absolute path of the icon
 };
 
+// The layout type ("mbx") opened by the program in `pastaPrograma` (with its
+// trailing '/'), with the icon beside it.
+TipoArquivo TipoLayout(const std::string& pastaPrograma);
+
 // The contents of the two files (pure, for tests).
 std::string ConteudoTipoMime(const TipoArquivo& tipo);
 std::string ConteudoEntradaDesktop(const TipoArquivo& tipo);

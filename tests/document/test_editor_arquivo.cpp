@@ -250,13 +250,14 @@ TEST_F(Arquivos, ListaRecenteLidaAteOPrimeiroVazio) {
 class Inicio : public Arquivos {};
 
 TEST_F(Inicio, SemArgumentosRegistraOTipoEAbreUmNovo) {
-    std::vector<RegistroTipoArquivo> registros;
-    ed.ganchos.RegistrarTipoArquivo = [&](const RegistroTipoArquivo& r) { registros.push_back(r); };
+    std::vector<TipoArquivo> registros;
+    ed.ganchos.RegistrarTipoArquivo = [&](const TipoArquivo& r) { registros.push_back(r); };
     ed.Iniciar({});
     ASSERT_EQ(registros.size(), 1u);
     EXPECT_EQ(registros[0].extensao, "mbx");
     EXPECT_EQ(registros[0].descricao, "Layout do Mobrix");
     EXPECT_EQ(registros[0].programa, sistema.PastaPrograma() + "MobrixEdit");
+    EXPECT_EQ(registros[0].icone, sistema.PastaPrograma() + "MobrixEdit.png");
     EXPECT_EQ(cfg.valores["Pasta"], sistema.PastaPrograma());
     EXPECT_EQ(vista.titulo, NomeProduto);
     EXPECT_EQ(ed.CodigoBarras().TipoCodigoBarras, TipoEAN13);
@@ -276,7 +277,7 @@ TEST_F(Inicio, CaminhoEntreAspasAbre) {
     fs::create_directory(pasta / "com espaço");
     const std::string caminho = Layout("com espaço/meu layout.mbx", 2);
     bool registrou = false;
-    ed.ganchos.RegistrarTipoArquivo = [&](const RegistroTipoArquivo&) { registrou = true; };
+    ed.ganchos.RegistrarTipoArquivo = [&](const TipoArquivo&) { registrou = true; };
     ed.Iniciar({"\"" + pasta / "com espaço/../com espaço/meu layout.mbx\""});
     EXPECT_FALSE(registrou);
     EXPECT_EQ(doc().NumBandas(), 2);
