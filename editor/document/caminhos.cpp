@@ -49,4 +49,8 @@ std::string ComBarraFinal(std::string pasta) {
 
 std::string PastaDe(const std::string& caminho) { return fs::path(caminho).parent_path().string(); }
 
+std::string ArquivoVisualizacao(const std::string& pastaTemporaria) {
+    return ComBarraFinal(pastaTemporaria) + "Mobrix.tmp";
+}
+
 }  // namespace mobrix

@@ -28,4 +28,8 @@ std::string ComBarraFinal(std::string pasta);
 // The folder part of a path ("" when it has none).
 std::string PastaDe(const std::string& caminho);
 
+// The file the command text is written to for the preview: "Mobrix.tmp" in
+// the temporary folder.
+std::string ArquivoVisualizacao(const std::string& pastaTemporaria);
+
 }  // namespace mobrix

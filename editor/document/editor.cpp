@@ -22,7 +22,7 @@ Editor::Editor(const PortasEditor& portas)
     NovoLayout(doc_);
     const std::string temporaria = ComBarraFinal(sistema_.PastaTemporaria());
     arquivoClipboard_ = temporaria + NomeArquivoClipboard;
-    arquivoVisualizacao_ = temporaria + "Mobrix.tmp";
+    arquivoVisualizacao_ = mobrix::ArquivoVisualizacao(temporaria);
     std::error_code ec;
     pastaAtual_ = std::filesystem::current_path(ec).string();
 }

@@ -1,15 +1,10 @@
 #include "output/visualizar.h"
 
 #include "document/arquivos.h"
+#include "document/caminhos.h"
 #include "document/identidade.h"
 
 namespace mobrix {
-
-std::string ArquivoTemporario(const std::string& pastaTemporaria) {
-    std::string s = pastaTemporaria;
-    if (!s.empty() && s.back() != '/') s += '/';
-    return s + NomeArquivoTemporario;
-}
 
 std::vector<std::string> ArgumentosRuntime(const std::string& arquivoTemporario, bool enviarEmail) {
     std::vector<std::string> a = {"/G", arquivoTemporario, "/T", "Mobrix"};
@@ -30,7 +25,7 @@ bool Visualizar(const std::string& textoComandos, const ConfigRelatorio& config,
         dialogos.Mensagem(texto, Icone::Exclamacao, Botoes::Ok, TituloVisualizar);
         return false;
     };
-    const std::string arquivo = ArquivoTemporario(sistema.PastaTemporaria());
+    const std::string arquivo = ArquivoVisualizacao(sistema.PastaTemporaria());
     const ErroArquivo e = GravarArquivoAtomico(arquivo, textoComandos);
     if (!e.ok()) return avisar(MensagemErroGravar(arquivo, e.numero, e.descricao));
     bool naoEncontrado = false;

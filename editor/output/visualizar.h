@@ -10,12 +10,8 @@
 namespace mobrix {
 
 inline constexpr const char* ProgramaRuntime = "Mobrix";  // found through PATH
-inline constexpr const char* NomeArquivoTemporario = "Mobrix.tmp";
 inline constexpr const char* EmailAmostra = "destinatario@exemplo.com.br";
 inline constexpr const char* TituloVisualizar = "Visualizar";
-
-// The temporary folder + "Mobrix.tmp", with one '/' between them.
-std::string ArquivoTemporario(const std::string& pastaTemporaria);
 
 // The runtime's arguments. The Windows program took one command line,
 // "Mobrix.exe /G <file> /T Mobrix[ /ED <address>] /SE"; here each piece

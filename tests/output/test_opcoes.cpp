@@ -7,6 +7,7 @@
 #include "pasta_teste.h"
 #include "portas_falsas.h"
 #include "document/arquivos.h"
+#include "document/caminhos.h"
 #include "output/opcoes_relatorio.h"
 #include "output/visualizar.h"
 
@@ -46,7 +47,7 @@ TEST_F(Visualizacao, GravaOTemporarioEIniciaORuntime) {
     ASSERT_TRUE(Visualizar("", config, sistema, dialogos));
     EXPECT_EQ(sistema.programas.back().argumentos,
               (std::vector<std::string>{"/G", arquivo, "/T", "Mobrix", "/ED", EmailAmostra, "/SE"}));
-    EXPECT_EQ(ArquivoTemporario("/tmp/u/"), "/tmp/u/Mobrix.tmp");
+    EXPECT_EQ(ArquivoVisualizacao("/tmp/u"), "/tmp/u/Mobrix.tmp");
 }
 
 TEST_F(Visualizacao, FalhasDoRuntime) {
