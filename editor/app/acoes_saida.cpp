@@ -11,7 +11,7 @@
 #include "output/codigo.h"
 #include "output/comandos.h"
 #include "output/opcoes_relatorio.h"
-#include "output/textos.h"
+#include "document/textos.h"
 #include "output/ui/frm_codigo_barras.h"
 #include "output/ui/frm_comentario.h"
 #include "output/ui/frm_linguagens.h"

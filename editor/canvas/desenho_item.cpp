@@ -11,7 +11,7 @@
 #include "document/paleta.h"
 #include "output/formatacao.h"
 #include "output/macros_cor.h"
-#include "output/texto_sem_caixa.h"
+#include "document/textos.h"
 
 namespace mobrix {
 

@@ -2,18 +2,13 @@
 
 #include "document/binario.h"
 #include "document/registros.h"
+#include "document/textos.h"
 
 namespace mobrix {
 namespace {
 
 constexpr std::string_view kPrefixo = "MobrixEdit 1.0";
 constexpr size_t kTamanhoCabecalho = 32;
-
-std::string_view AparaEspacos(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
 
 // Each row after row 4 and the letter of the version that added it.
 void LerConfiguracao(LeitorBinario& in, char v, ConfigRelatorio& c) {

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "document/cp1252.h"
+#include "document/textos.h"
 #include "document/unidades.h"
 
 namespace mobrix {
@@ -12,26 +13,12 @@ std::string ArquivoRecente(int i) { return "Arquivo recente " + std::to_string(i
 
 namespace {
 
-std::string Aparado(std::string s) {
-    const auto branco = [](unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && branco(static_cast<unsigned char>(s.back()))) s.pop_back();
-    size_t i = 0;
-    while (i < s.size() && branco(static_cast<unsigned char>(s[i]))) ++i;
-    return s.substr(i);
-}
-
-std::string Minusculas(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 }  // namespace
 
 bool LerBooleano(Configuracoes& cfg, const std::string& chave, bool padrao) {
     const std::optional<std::string> v = cfg.Ler(chave);
     if (!v) return padrao;
-    const std::string t = Minusculas(Aparado(*v));
+    const std::string t = MinusculasAscii(AparaBrancos(*v));
     if (t == "true" || t == "-1" || t == "1") return true;
     if (t == "false" || t == "0") return false;
     return padrao;
@@ -44,7 +31,7 @@ void GravarBooleano(Configuracoes& cfg, const std::string& chave, bool valor) {
 int64_t LerInteiro(Configuracoes& cfg, const std::string& chave, int64_t padrao, int64_t minimo, int64_t maximo) {
     const std::optional<std::string> v = cfg.Ler(chave);
     if (!v) return padrao;
-    const std::string t = Aparado(*v);
+    const std::string_view t = AparaBrancos(*v);
     int64_t n = 0;
     const char* fim = t.data() + t.size();
     const auto [p, erro] = std::from_chars(t.data(), fim, n);
@@ -73,7 +60,7 @@ int16_t LerMedida(Configuracoes& cfg) {
 FonteItem LerFonteInicial(Configuracoes& cfg) {
     const FonteItem padrao = FonteInicialPadrao();
     FonteItem f;
-    f.Nome = Utf8ParaCp1252(Aparado(LerTexto(cfg, chave::FontName)));
+    f.Nome = Utf8ParaCp1252(AparaBrancos(LerTexto(cfg, chave::FontName)));
     if (f.Nome.empty()) f.Nome = padrao.Nome;
     f.Tamanho = static_cast<int16_t>(LerInteiro(cfg, chave::FontSize, padrao.Tamanho, 1, 99));
     f.Negrito = LerBooleano(cfg, chave::FontBold, padrao.Negrito);

@@ -3,17 +3,13 @@
 #include <algorithm>
 
 #include "document/preferencias.h"
+#include "document/textos.h"
 
 namespace mobrix {
-namespace {
-
-char Minuscula(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 bool MesmoCaminho(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return Minuscula(x) == Minuscula(y); });
+                      [](char x, char y) { return MinusculaAscii(x) == MinusculaAscii(y); });
 }
 
 std::vector<std::string> InserirRecente(const std::vector<std::string>& lista, const std::string& caminho) {

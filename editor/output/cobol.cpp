@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "document/textos.h"
 #include "output/texto_sem_caixa.h"
-#include "output/textos.h"
 
 namespace mobrix {
 namespace {

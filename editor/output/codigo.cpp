@@ -10,7 +10,7 @@
 #include "output/formatacao.h"
 #include "output/marcadores.h"
 #include "output/percurso.h"
-#include "output/textos.h"
+#include "document/textos.h"
 
 namespace mobrix {
 namespace {

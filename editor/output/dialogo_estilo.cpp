@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "output/textos.h"
+#include "document/textos.h"
 
 namespace mobrix {
 namespace {

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "document/binario.h"
-#include "output/textos.h"
+#include "document/textos.h"
 
 namespace mobrix {
 namespace {

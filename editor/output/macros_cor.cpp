@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "output/formatacao.h"
-#include "output/textos.h"
+#include "document/textos.h"
 
 namespace mobrix {
 namespace {

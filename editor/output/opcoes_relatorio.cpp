@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "output/formatacao.h"
-#include "output/textos.h"
+#include "document/textos.h"
 
 namespace mobrix {
 namespace {

@@ -8,7 +8,7 @@
 #include "document/arquivos.h"
 #include "document/cp1252.h"
 #include "document/identidade.h"
-#include "output/textos.h"
+#include "document/textos.h"
 
 namespace mobrix {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "output/textos.h"
+#include "document/textos.h"
 
 namespace mobrix {
 
@@ -14,8 +14,5 @@ inline bool ContemSemCaixa(std::string_view texto, std::string_view agulha) {
 
 // Replaces every occurrence (see ProcurarSemCaixa); returns whether there was one.
 bool SubstituirSemCaixa(std::string& texto, std::string_view de, std::string_view para);
-
-// The text without the blanks (spaces only) at either end.
-std::string_view AparaEspacos(std::string_view texto);
 
 }  // namespace mobrix

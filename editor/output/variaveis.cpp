@@ -1,8 +1,8 @@
 #include "output/variaveis.h"
 
+#include "document/textos.h"
 #include "output/formatacao.h"
 #include "output/texto_sem_caixa.h"
-#include "output/textos.h"
 
 namespace mobrix {
 

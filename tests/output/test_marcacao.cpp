@@ -2,7 +2,7 @@
 
 #include "output/estilos_texto.h"
 #include "output/macros_cor.h"
-#include "output/textos.h"
+#include "document/textos.h"
 #include "output/variaveis.h"
 
 using namespace mobrix;
@@ -36,6 +36,15 @@ TEST(Textos, ProcurarESubstituirSemCaixa) {
     EXPECT_FALSE(IguaisSemCaixa("a", "ab"));
     EXPECT_EQ(MaiusculaCp1252('\xE7'), '\xC7');
     EXPECT_EQ(MaiusculaCp1252('\xF7'), '\xF7');  // the division sign has no capital
+}
+
+TEST(Textos, ApararEMinusculasDeUtf8) {
+    EXPECT_EQ(AparaEspacos("  a b\t "), "a b\t");
+    EXPECT_EQ(AparaBrancos("\r\n\t a b \t\r\n"), "a b");
+    EXPECT_EQ(AparaBrancos(" \t "), "");
+    // UTF-8 lead bytes 0xC3 and 0xE3 must not become one another.
+    EXPECT_EQ(MinusculasAscii("TRUE \xC3\x80"), "true \xC3\x80");
+    EXPECT_NE(MinusculaAscii('\xC3'), MinusculaAscii('\xE3'));
 }
 
 TEST(Variaveis, ValoresDoEditorEmQualquerCaixa) {

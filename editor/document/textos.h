@@ -8,6 +8,16 @@
 
 namespace mobrix {
 
+// Only 'A'..'Z' change: for UTF-8 texts (paths, settings), whose other bytes
+// must stay as they are.
+char MinusculaAscii(char c);
+std::string MinusculasAscii(std::string_view texto);
+
+// The text without the spaces at either end.
+std::string_view AparaEspacos(std::string_view texto);
+// The text without the spaces, tabs and line breaks at either end.
+std::string_view AparaBrancos(std::string_view texto);
+
 char MinusculaCp1252(char c);
 char MaiusculaCp1252(char c);
 std::string MinusculasCp1252(std::string_view texto);

@@ -1,8 +1,28 @@
-#include "output/textos.h"
+#include "document/textos.h"
 
 #include <algorithm>
 
 namespace mobrix {
+namespace {
+
+std::string_view Aparar(std::string_view s, std::string_view brancos) {
+    const size_t a = s.find_first_not_of(brancos);
+    if (a == std::string_view::npos) return {};
+    return s.substr(a, s.find_last_not_of(brancos) - a + 1);
+}
+
+}  // namespace
+
+char MinusculaAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string MinusculasAscii(std::string_view texto) {
+    std::string s(texto);
+    std::transform(s.begin(), s.end(), s.begin(), MinusculaAscii);
+    return s;
+}
+
+std::string_view AparaEspacos(std::string_view s) { return Aparar(s, " "); }
+std::string_view AparaBrancos(std::string_view s) { return Aparar(s, " \t\r\n"); }
 
 char MinusculaCp1252(char c) {
     auto u = static_cast<unsigned char>(c);
