@@ -53,7 +53,12 @@ public:
     // Filled rectangle; right and bottom exclusive.
     virtual void Retangulo(int x1, int y1, int x2, int y2, Cor cor) = 0;
     // One-pixel box outline through both corners (inclusive).
-    virtual void Contorno(int x1, int y1, int x2, int y2, Cor cor) = 0;
+    void Contorno(int x1, int y1, int x2, int y2, Cor cor) {
+        Linha(x1, y1, x2, y1, cor);
+        Linha(x1, y2, x2, y2, cor);
+        Linha(x1, y1, x1, y2, cor);
+        Linha(x2, y1, x2, y2, cor);
+    }
 
     // A face that cannot be set leaves the previous face; a size below the
     // smallest usable one keeps the previous size.

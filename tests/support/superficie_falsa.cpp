@@ -51,13 +51,6 @@ void SuperficieFalsa::Retangulo(int x1, int y1, int x2, int y2, Cor cor) {
         for (int x = xa; x < xb; ++x) pixels_[static_cast<size_t>(y) * largura_ + x] = cor;
 }
 
-void SuperficieFalsa::Contorno(int x1, int y1, int x2, int y2, Cor cor) {
-    Linha(x1, y1, x2, y1, cor);
-    Linha(x1, y2, x2, y2, cor);
-    Linha(x1, y1, x1, y2, cor);
-    Linha(x2, y1, x2, y2, cor);
-}
-
 void SuperficieFalsa::DefinirFonte(const FonteSuperficie& fonte) {
     FonteSuperficie nova = fonte;
     if (nova.Nome.empty()) nova.Nome = fonte_.Nome;

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "canvas/redesenho.h"
+#include "canvas/pagina.h"
 #include "document/modelo.h"
 #include "document/ui/sistema_qt.h"
 #include "document/ui/superficie_qt.h"
@@ -61,7 +61,7 @@ int Render(const std::vector<std::string>& args) {
     mobrix::ContextoDesenho ctx{pagina, figura, pdf417, agora, &dialogos};
     mobrix::Pagina estado;
     estado.TamanhoInicial(pagina, LarguraTela(), &dialogos);
-    mobrix::DesenharGerarComandosEMarcarAlterado(estado, doc, ctx);
+    estado.ExibirBanda(doc, ctx);
     return GravarPng(pagina.imagem(), a.valor("-o"), "the page could not be encoded as PNG", SaidaEscrita);
 }
 

@@ -101,13 +101,6 @@ void SuperficieQt::Retangulo(int x1, int y1, int x2, int y2, Cor cor) {
     p.fillRect(r, ParaQColor(cor));
 }
 
-void SuperficieQt::Contorno(int x1, int y1, int x2, int y2, Cor cor) {
-    Linha(x1, y1, x2, y1, cor);
-    Linha(x1, y2, x2, y2, cor);
-    Linha(x1, y1, x1, y2, cor);
-    Linha(x2, y1, x2, y2, cor);
-}
-
 void SuperficieQt::DefinirFonte(const FonteSuperficie& fonte) {
     FonteSuperficie nova = fonte;
     if (nova.Nome.empty()) nova.Nome = fonte_.Nome.empty() ? "Arial" : fonte_.Nome;

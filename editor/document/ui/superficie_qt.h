@@ -26,7 +26,6 @@ public:
     void Pixel(int x, int y, Cor cor) override;
     Cor LerPixel(int x, int y) const override;
     void Retangulo(int x1, int y1, int x2, int y2, Cor cor) override;
-    void Contorno(int x1, int y1, int x2, int y2, Cor cor) override;
 
     void DefinirFonte(const FonteSuperficie& fonte) override;
     const FonteSuperficie& Fonte() const override { return fonte_; }
