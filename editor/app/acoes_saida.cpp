@@ -2,16 +2,12 @@
 
 #include <tuple>
 
-#include "canvas/propriedades.h"
-#include "canvas/propriedades_alvos.h"
 #include "canvas/propriedades_dialogos.h"
 #include "canvas/ui/frm_estilo.h"
-#include "document/cp1252.h"
 #include "document/preferencias.h"
 #include "output/codigo.h"
 #include "output/comandos.h"
 #include "output/opcoes_relatorio.h"
-#include "document/textos.h"
 #include "output/ui/frm_codigo_barras.h"
 #include "output/ui/frm_comentario.h"
 #include "output/ui/frm_linguagens.h"
@@ -114,14 +110,12 @@ void CarregarSalvarCPY(Menus& m, const ContextoSaida& ctx) {
         PreencherMenuLinguagens(m.mnuConfigCpy, nullptr, "mnuConfigCpyTipo", linguagens,
                                 [&cfg](const std::string& nome) { cfg.Gravar(chave::Cpy, nome); });
     const std::string escolhida = LerTexto(cfg, chave::Cpy);
-    bool marcada = false;
+    const int marcada = PosicaoLinguagem(linguagens, escolhida);
     for (size_t k = 0; k < entradas.size(); ++k) {
         entradas[k]->setCheckable(true);
-        const bool esta = !marcada && IguaisSemCaixa(Utf8ParaCp1252(linguagens[k]), Utf8ParaCp1252(escolhida));
-        entradas[k]->setChecked(esta);
-        marcada = marcada || esta;
+        entradas[k]->setChecked(static_cast<int>(k) == marcada);
     }
-    m.mnuConfigCpyNenhum->setChecked(!marcada);
+    m.mnuConfigCpyNenhum->setChecked(marcada < 0);
     // Kept open while a language is set, so that it can always be turned off.
     m.mnuConfigCpy->setEnabled(!linguagens.empty() || !escolhida.empty());
 }
@@ -215,16 +209,10 @@ void ConectarAcoesSaida(Menus& m, const ContextoSaida& ctx) {
 
 void AlterarCodigoBarras(const ContextoSaida& ctx) {
     Editor& ed = ctx.editor;
-    if (!ed.doc().TemItemSelecionado()) return;
-    // The current settings become the item's, whatever the dialog's outcome.
-    ed.CodigoBarras() = CodigoBarrasDoItem(ed.doc().itemSel());
+    if (!ed.IniciarAlteracaoCodigoBarras()) return;
     const std::optional<ConfigCodigoBarras> escolhido =
         FrmCodigoBarras::Editar(ed.CodigoBarras(), ctx.pdf417, ctx.portas.dialogos, ctx.janela);
-    if (!escolhido) return;
-    ed.CodigoBarras() = *escolhido;
-    AplicarCodigoBarras(ed.doc().itemSel(), *escolhido, OrigemCodigoBarras::Dialogo);
-    ed.ExibirBanda();
-    ctx.portas.vista.Validar();
+    if (escolhido) ed.ConcluirAlteracaoCodigoBarras(*escolhido);
 }
 
 void EditarEstiloItem(const ContextoSaida& ctx) {
@@ -235,16 +223,7 @@ void EditarEstiloItem(const ContextoSaida& ctx) {
         AlterarFonte(ed);
     } else {
         const std::optional<std::string> texto = FrmEstilo::Editar(item.Texto, ctx.janela);
-        if (!texto) return;
-        // Lines need the text box mode, as its check box on the panel sets it.
-        const bool ligarCaixa = ProcurarSemCaixa(*texto, "{e}") != std::string::npos && !item.Atributos.ligado(6);
-        const bool novoTexto = *texto != item.Texto;
-        const bool mudou = AplicarAosAlvos(ed, [&](Item& it) {
-            if (ligarCaixa) it.Atributos.definir(6, true);
-            if (novoTexto) it.Texto = *texto;
-        });
-        if (!mudou) return;
-        ConcluirEdicao(ed);
+        if (!texto || !AplicarTextoEstilo(ed, *texto)) return;
     }
     ctx.portas.vista.Validar();
 }

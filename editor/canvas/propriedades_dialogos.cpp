@@ -5,6 +5,7 @@
 #include "canvas/propriedades.h"
 #include "canvas/propriedades_alvos.h"
 #include "document/cp1252.h"
+#include "document/textos.h"
 #include "output/formatacao.h"
 #include "output/variaveis.h"
 
@@ -24,6 +25,19 @@ void AlterarFonte(Editor& ed) {
     if (!mostrado) return;
     const std::optional<FonteItem> fonte = ed.EscolherFonte(mostrado->Fonte);
     if (fonte && AplicarAosAlvos(ed, [&](Item& it) { it.Fonte = *fonte; })) ConcluirEdicao(ed);
+}
+
+bool AplicarTextoEstilo(Editor& ed, const std::string& texto) {
+    if (!ed.doc().TemItemSelecionado()) return false;
+    const Item& item = ed.doc().itemSel();
+    const bool ligarCaixa = ProcurarSemCaixa(texto, "{e}") != std::string::npos && !item.Atributos.ligado(6);
+    const bool novoTexto = texto != item.Texto;
+    const bool mudou = AplicarAosAlvos(ed, [&](Item& it) {
+        if (ligarCaixa) it.Atributos.definir(6, true);
+        if (novoTexto) it.Texto = texto;
+    });
+    if (mudou) ConcluirEdicao(ed);
+    return mudou;
 }
 
 const std::vector<FiltroArquivo>& FiltrosFigura() {

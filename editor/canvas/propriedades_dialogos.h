@@ -26,6 +26,11 @@ const std::vector<FiltroArquivo>& FiltrosFigura();
 // The chosen file becomes the selected picture's text, between double quotes.
 void AbrirFigura(Editor& ed, Dialogos& dialogos);
 
+// The text the item style dialog returned goes to the targets. A text with
+// lines ("{e}") needs the text box mode, which it turns on as the panel's
+// check box would. False when nothing changed.
+bool AplicarTextoEstilo(Editor& ed, const std::string& texto);
+
 // "F&onte padrão do Item": the font of the items created from now on.
 void ConfigurarFontePadrao(Editor& ed);
 

@@ -76,6 +76,20 @@ void Editor::MudarTipo(TipoEscolhido tipo) {
     ConcluirComando();
 }
 
+bool Editor::IniciarAlteracaoCodigoBarras() {
+    if (!doc_.TemItemSelecionado()) return false;
+    codigoBarras_ = CodigoBarrasDoItem(doc_.itemSel());
+    return true;
+}
+
+void Editor::ConcluirAlteracaoCodigoBarras(const ConfigCodigoBarras& escolhido) {
+    if (!doc_.TemItemSelecionado()) return;
+    codigoBarras_ = escolhido;
+    AplicarCodigoBarras(doc_.itemSel(), escolhido, OrigemCodigoBarras::Dialogo);
+    ExibirBanda();
+    vista_.Validar();
+}
+
 void Editor::Excluir() {
     if (!faixaVisivel_) {
         if (doc_.TemItemSelecionado()) {

@@ -156,6 +156,11 @@ public:
     void ItemEsquerda();
     void ItemDireita();
     void MudarTipo(TipoEscolhido tipo);
+    // "Alterar o Código de Barras": the selected item's settings become the
+    // current ones, whatever the dialog's outcome (false: no item selected);
+    // the settings chosen in the dialog then go to the item.
+    bool IniciarAlteracaoCodigoBarras();
+    void ConcluirAlteracaoCodigoBarras(const ConfigCodigoBarras& escolhido);
     void Excluir();
     // Width of the targets and height of the selected band (or of every band
     // of a range over several bands), without redraw: the keyboard, the

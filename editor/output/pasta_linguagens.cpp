@@ -69,6 +69,13 @@ bool LinguagemExiste(const std::string& nome, const PastasLinguagem& pastas) {
     return ArquivoExiste(LocalizarLinguagem(nome, pastas));
 }
 
+int PosicaoLinguagem(const std::vector<std::string>& linguagens, const std::string& escolhida) {
+    const std::string procurada = Utf8ParaCp1252(escolhida);
+    for (size_t k = 0; k < linguagens.size(); ++k)
+        if (IguaisSemCaixa(Utf8ParaCp1252(linguagens[k]), procurada)) return static_cast<int>(k);
+    return -1;
+}
+
 CargaLinguagem CarregarArquivoLinguagem(const std::string& caminho) {
     using Estado = CargaLinguagem::Estado;
     CargaLinguagem c;

@@ -21,6 +21,9 @@ std::vector<std::string> ListarLinguagens(const PastasLinguagem& pastas);
 // The file that is read for a name: the user's copy when there is one.
 std::string LocalizarLinguagem(const std::string& nome, const PastasLinguagem& pastas);
 bool LinguagemExiste(const std::string& nome, const PastasLinguagem& pastas);
+// The position in `linguagens` of the one named `escolhida` (letter case
+// ignored), or -1: the entry of "Gerar CP&Y ao salvar" that is checked.
+int PosicaoLinguagem(const std::vector<std::string>& linguagens, const std::string& escolhida);
 
 struct CargaLinguagem {
     enum class Estado { Ok, NaoEncontrado, ErroLeitura, Invalido } estado = Estado::NaoEncontrado;

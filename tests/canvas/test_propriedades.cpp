@@ -325,6 +325,20 @@ TEST_F(Propriedades, TextoDosAlvos) {
     EXPECT_EQ(Redesenhos(), antes);
 }
 
+TEST_F(Propriedades, TextoDoEstiloLigaACaixaDeTextoParaLinhas) {
+    Faixa(1, 3);
+    EXPECT_TRUE(AplicarTextoEstilo(ed, "{n}a{/n}"));
+    EXPECT_EQ(Textos(1), (std::vector<std::string>{"1.1", "{n}a{/n}", "{n}a{/n}"}));
+    EXPECT_FALSE(It(1, 3).Atributos.ligado(6));
+    const int antes = Redesenhos();
+    EXPECT_FALSE(AplicarTextoEstilo(ed, "{n}a{/n}"));
+    EXPECT_EQ(Redesenhos(), antes);
+    EXPECT_TRUE(AplicarTextoEstilo(ed, "{n}a{/n}{E}b"));
+    EXPECT_TRUE(It(1, 2).Atributos.ligado(6));
+    EXPECT_TRUE(It(1, 3).Atributos.ligado(6));
+    EXPECT_FALSE(It(1, 1).Atributos.ligado(6));
+}
+
 TEST_F(Propriedades, EstadoDoPainel) {
     doc().Medida = MedidaCentimetros;
     doc().Config.FimCabecalho = 1;

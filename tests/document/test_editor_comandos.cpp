@@ -206,6 +206,30 @@ TEST_F(Comandos, MudarParaCodigoDeBarrasUsaAsOpcoesAtuais) {
     EXPECT_EQ(it.Atributos.str(), "0001101011") << "4 and 10 set, 3 cleared, 7 keeps its lowest bit";
 }
 
+TEST_F(Comandos, AlterarCodigoDeBarrasPartePeloItemEGuardaAEscolha) {
+    Montar(1, 2);
+    EXPECT_FALSE(ed.IniciarAlteracaoCodigoBarras()) << "no item selected";
+    Selecionar(1, 2);
+    Item& it = doc().banda(1).item(2);
+    it.Tipo = TipoCode128B;
+    it.Texto = "VAR";
+    ASSERT_TRUE(ed.IniciarAlteracaoCodigoBarras());
+    EXPECT_EQ(ed.CodigoBarras().TipoCodigoBarras, TipoCode128B) << "kept even when the dialog is cancelled";
+    EXPECT_EQ(ed.CodigoBarras().TextoCodigoBarras, "VAR");
+    EXPECT_FALSE(doc().Alterado);
+
+    ConfigCodigoBarras escolhido = ed.CodigoBarras();
+    escolhido.TipoCodigoBarras = TipoCode39;
+    escolhido.TextoCodigoBarras = "\"123\"";
+    const int validacoes = vista.validacoes;
+    ed.ConcluirAlteracaoCodigoBarras(escolhido);
+    EXPECT_EQ(it.Tipo, TipoCode39);
+    EXPECT_EQ(it.Texto, "\"123\"");
+    EXPECT_EQ(ed.CodigoBarras().TipoCodigoBarras, TipoCode39);
+    EXPECT_TRUE(doc().Alterado);
+    EXPECT_EQ(vista.validacoes, validacoes + 1);
+}
+
 TEST(CodigoBarrasItem, CaminhoDoDialogo) {
     Item it;
     it.Texto = "x";

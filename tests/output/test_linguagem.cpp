@@ -91,6 +91,14 @@ TEST_F(PastasTeste, ListagemDasDuasPastasOrdenadaSemCaixa) {
     EXPECT_EQ(ListarLinguagens({"/nao/existe/", ""}), std::vector<std::string>{});
 }
 
+TEST(Lin, LinguagemDoCpySemCaixa) {
+    const std::vector<std::string> nomes = {"\xC3\x81gua", "C", "Cobol ANSI"};
+    EXPECT_EQ(PosicaoLinguagem(nomes, "cobol ansi"), 2);
+    EXPECT_EQ(PosicaoLinguagem(nomes, "\xC3\xA1GUA"), 0);  // accented capitals too
+    EXPECT_EQ(PosicaoLinguagem(nomes, "Cobol"), -1);
+    EXPECT_EQ(PosicaoLinguagem(nomes, ""), -1);
+}
+
 TEST_F(PastasTeste, CopiaDoUsuarioVenceEGravacaoVaiParaEla) {
     Linguagem programa = NovaLin();
     programa.ComandosSimples = "programa";
