@@ -3,6 +3,8 @@
 // of the selected item; Ctrl + a digit picks the line by its place on the
 // numeric keypad (1 middle, 3 vertical middle, 2 bottom, 8 top, 4 left,
 // 6 right).
+#include <string>
+
 namespace mobrix {
 
 // The position in Linhas (1..6) for a digit key, or 0 when the digit has no line.
@@ -18,5 +20,9 @@ inline int LinhaDoAtalho(int digito, bool ctrl) {
         default: return 0;
     }
 }
+
+// The tooltip of frame line 1..6: where it lies and both of its shortcuts
+// ("Linha embaixo do item - ALT + 4 ou CTRL + 2 "); "" for any other number.
+std::string DicaLinha(int linha);
 
 }  // namespace mobrix

@@ -136,10 +136,14 @@ bool ExcluirLinguagem(const std::string& nome, const PastasLinguagem& pastas) {
 }
 
 std::string SanitizarNomeLinguagem(const std::string& nome) {
-    std::string s = nome;
+    std::string s(AparaBrancos(nome));
     for (char& c : s)
         if (std::string_view("\\/:*?<>|\"").find(c) != std::string_view::npos) c = '_';
     return s;
+}
+
+std::string MensagemExclusaoFalhou(const std::string& caminho) {
+    return "Não foi possível excluir o arquivo '" + caminho + "'!";
 }
 
 std::string MensagemLinguagemExiste(const std::string& nome) { return "A linguagem '" + nome + "' já existe!"; }

@@ -52,8 +52,11 @@ bool ExcluirLinguagem(const std::string& nome, const PastasLinguagem& pastas);
 inline constexpr const char* TituloNovaLinguagem = "Nova Linguagem";
 inline constexpr const char* PromptNovaLinguagem = "Digite o nome da nova linguagem:";
 inline constexpr const char* TituloExcluirLinguagem = "Excluir Linguagem";
-// Characters that cannot stand in a file name become "_".
+inline constexpr const char* TituloSalvarLinguagem = "Salvar Linguagem";
+// Blanks around the name are dropped (they only cause trouble in a file
+// name) and characters that cannot stand in a file name become "_".
 std::string SanitizarNomeLinguagem(const std::string& nome);
+std::string MensagemExclusaoFalhou(const std::string& caminho);
 std::string MensagemLinguagemExiste(const std::string& nome);
 std::string PerguntaExcluirLinguagem(const std::string& nome);
 

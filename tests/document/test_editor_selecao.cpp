@@ -313,6 +313,10 @@ TEST(Atalhos, LinhasPeloTecladoNumerico) {
     EXPECT_EQ(LinhaDoAtalho(7, false), 0);
     const int linhas[10] = {0, 1, 4, 3, 6, 0, 2, 0, 5, 0};
     for (int d = 0; d <= 9; ++d) EXPECT_EQ(LinhaDoAtalho(d, true), linhas[d]) << d;
+    EXPECT_EQ(DicaLinha(4), "Linha embaixo do item - ALT + 4 ou CTRL + 2 ");
+    EXPECT_EQ(DicaLinha(2), "Linha \xC3\xA0 direita do item - ALT + 2 ou CTRL + 6 ");
+    EXPECT_EQ(DicaLinha(0), "");
+    EXPECT_EQ(DicaLinha(7), "");
 }
 
 TEST(Rolagem, MostrarSelecionadoMantemOItemVisivel) {

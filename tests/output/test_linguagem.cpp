@@ -146,6 +146,8 @@ TEST_F(PastasTeste, MensagensDeLerLinguagem) {
 TEST(Lin, NomesETextosDoDialogo) {
     EXPECT_EQ(SanitizarNomeLinguagem("a\\b/c:d*e?f<g>h|i\"j"), "a_b_c_d_e_f_g_h_i_j");
     EXPECT_EQ(SanitizarNomeLinguagem("Cobol ANSI"), "Cobol ANSI");
+    EXPECT_EQ(SanitizarNomeLinguagem(" \tC \r\n"), "C");
+    EXPECT_EQ(MensagemExclusaoFalhou("/a/C.lin"), "N\xC3\xA3o foi poss\xC3\xADvel excluir o arquivo '/a/C.lin'!");
     EXPECT_EQ(MensagemLinguagemExiste("C"), "A linguagem 'C' já existe!");
     EXPECT_EQ(PerguntaExcluirLinguagem("C"), "Confirma a exclusão da linguagem 'C'?");
 }

@@ -12,11 +12,6 @@ constexpr int AlturaCaixa = 36;
 constexpr int Alcance = 3;
 constexpr int Espessura = 2;
 
-const char* const DescricaoLinha[6] = {
-    "Linha horizontal no meio do item", "Linha à direita do item", "Linha vertical no meio do item",
-    "Linha embaixo do item",            "Linha em cima do item",   "Linha à esquerda do item",
-};
-
 // Where line i lies: a horizontal or vertical stroke of the outline.
 QRect Traco(int linha) {
     const int esquerda = Margem, topo = Margem, direita = Margem + LarguraCaixa, base = Margem + AlturaCaixa;
@@ -30,17 +25,7 @@ QRect Traco(int linha) {
     }
 }
 
-int DigitoCtrl(int linha) {
-    for (int d = 1; d <= 9; ++d)
-        if (LinhaDoAtalho(d, true) == linha) return d;
-    return 0;
-}
-
 }  // namespace
-
-QString DicaLinha(int linha) {
-    return QString::fromUtf8(DescricaoLinha[linha - 1]) + QString(" - ALT + %1 ou CTRL + %2 ").arg(linha).arg(DigitoCtrl(linha));
-}
 
 DiagramaLinhasCtl::DiagramaLinhasCtl(QWidget* parent) : QWidget(parent) {
     setFixedSize(LarguraCaixa + 2 * Margem, AlturaCaixa + 2 * Margem);
@@ -48,7 +33,7 @@ DiagramaLinhasCtl::DiagramaLinhasCtl(QWidget* parent) : QWidget(parent) {
     for (int linha : {2, 4, 5, 6, 1, 3}) {
         auto* rotulo = new RotuloClicavel(QString(), this);
         rotulo->setObjectName(QString("lblAlinhamento%1").arg(linha));
-        rotulo->setToolTip(DicaLinha(linha));
+        rotulo->setToolTip(QString::fromUtf8(DicaLinha(linha)));
         rotulo->setGeometry(Traco(linha).adjusted(-Alcance, -Alcance, Alcance, Alcance));
         auto* traco = new QFrame(rotulo);
         traco->setObjectName(QString("linAlinhamento%1").arg(linha));

@@ -24,8 +24,4 @@ private:
     std::array<QFrame*, 6> linhas_{};
 };
 
-// The tooltip of line label i: what the line is, then its Alt and Ctrl
-// shortcuts ("... ALT + 6 ou CTRL + 4 ").
-QString DicaLinha(int linha);
-
 }  // namespace mobrix

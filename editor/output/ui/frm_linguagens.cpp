@@ -179,7 +179,7 @@ void FrmLinguagens::ConfirmarTexto() {
     txtLin_->document()->setModified(false);
     CampoDaOpcao(linguagem_, opcao_) = TextoDaCaixa(txtLin_);
     const std::string erro = SalvarLin(nome_, linguagem_, ctx_.pastas);
-    if (!erro.empty()) ctx_.dialogos.Mensagem(erro, Icone::Exclamacao, Botoes::Ok, "Salvar Linguagem");
+    if (!erro.empty()) ctx_.dialogos.Mensagem(erro, Icone::Exclamacao, Botoes::Ok, TituloSalvarLinguagem);
     lblLIN_->setText(DeUtf8(LocalizarLinguagem(nome_, ctx_.pastas)));
 }
 
@@ -187,8 +187,7 @@ void FrmLinguagens::Adicionar() {
     ConfirmarTexto();
     const std::optional<std::string> resposta =
         ctx_.dialogos.Entrada(PromptNovaLinguagem, TituloNovaLinguagem, std::string());
-    // Blanks around a file name only cause trouble.
-    const std::string nome = resposta ? SanitizarNomeLinguagem(ParaUtf8(DeUtf8(*resposta).trimmed())) : "";
+    const std::string nome = resposta ? SanitizarNomeLinguagem(*resposta) : "";
     if (nome.empty()) return;
     if (LinguagemExiste(nome, ctx_.pastas)) {
         ctx_.dialogos.Mensagem(MensagemLinguagemExiste(nome), Icone::Informacao, Botoes::Ok, TituloNovaLinguagem);
@@ -212,8 +211,8 @@ void FrmLinguagens::Remover() {
     txtLin_->document()->setModified(false);
     const int indice = cmbLin_->currentIndex();
     if (!ExcluirLinguagem(nome, ctx_.pastas))
-        ctx_.dialogos.Mensagem("Não foi possível excluir o arquivo '" + LocalizarLinguagem(nome, ctx_.pastas) + "'!",
-                               Icone::Exclamacao, Botoes::Ok, TituloExcluirLinguagem);
+        ctx_.dialogos.Mensagem(MensagemExclusaoFalhou(LocalizarLinguagem(nome, ctx_.pastas)), Icone::Exclamacao,
+                               Botoes::Ok, TituloExcluirLinguagem);
     CarregarLin({}, indice);
 }
 
