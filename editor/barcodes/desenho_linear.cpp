@@ -12,10 +12,6 @@ int16_t AnguloValido(int16_t angulo) { return angulo == 90 || angulo == 180 || a
 
 // No surface holds a side this long; larger symbols draw as an empty picture.
 constexpr int64_t LadoMaximo = int64_t{1} << 24;
-// The page picture never holds more pixels than this, so a larger symbol
-// could never be shown whole; refusing it keeps one hostile item from taking
-// hundreds of megabytes.
-constexpr int64_t PixelsMaximos = int64_t{64} * 1024 * 1024;
 
 }  // namespace
 
@@ -48,8 +44,10 @@ bool TextoLongoDemais(Superficie& s, const std::string& texto) {
 
 DesenhoLinear::DesenhoLinear(Superficie& s, int64_t largura, int64_t altura, int16_t angulo)
     : s_(s), angulo_(AnguloValido(angulo)) {
+    // A symbol larger than the page could never be shown whole; refusing it
+    // keeps one hostile item from taking hundreds of megabytes.
     bool cabe = largura > 0 && altura > 0 && largura <= LadoMaximo && altura <= LadoMaximo &&
-                largura * altura <= PixelsMaximos;
+                largura * altura <= PixelsMaximosPagina;
     bool deitado = angulo_ == 90 || angulo_ == 270;
     if (cabe) {
         largura_ = static_cast<int>(largura);

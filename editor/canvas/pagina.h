@@ -17,11 +17,11 @@ inline constexpr const char* MensagemMemoriaPagina = "Memória insuficiente para
 inline constexpr int LarguraA4 = 768;
 inline constexpr int ComprimentoA4 = 1027;
 // The canvas starts this size (at least), falls back to TamanhoReserva when
-// memory runs out, and never grows past the limits below.
+// memory runs out, and never grows past LadoMaximoPagina a side nor past
+// PixelsMaximosPagina in all.
 inline constexpr int TamanhoMinimoPagina = 1120;
 inline constexpr int TamanhoReserva = 2016;
 inline constexpr int LadoMaximoPagina = 32767;
-inline constexpr int64_t PixelsMaximosPagina = int64_t{64} * 1024 * 1024;
 
 // What one redraw needs besides the document.
 struct ContextoDesenho {

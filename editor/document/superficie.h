@@ -12,6 +12,10 @@ using Cor = uint32_t;  // 0xRRGGBB
 constexpr Cor Rgb(int r, int g, int b) {
     return (static_cast<Cor>(r & 255) << 16) | (static_cast<Cor>(g & 255) << 8) | static_cast<Cor>(b & 255);
 }
+// The largest picture drawn: the page canvas never grows past it, so no
+// symbol drawn for the page needs to be larger either.
+inline constexpr int64_t PixelsMaximosPagina = int64_t{64} * 1024 * 1024;
+
 inline constexpr Cor Preto = 0x000000;
 inline constexpr Cor Branco = 0xFFFFFF;
 

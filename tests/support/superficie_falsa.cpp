@@ -8,7 +8,7 @@ namespace mobrix::teste {
 
 bool SuperficieFalsa::Redimensionar(int largura, int altura) {
     if (largura < 0 || altura < 0 || largura > LarguraMaximaPermitida || altura > LarguraMaximaPermitida ||
-        int64_t{largura} * altura > int64_t{64} * 1024 * 1024) {
+        int64_t{largura} * altura > PixelsMaximosPagina) {
         largura_ = altura_ = 0;
         pixels_.clear();
         return false;
