@@ -29,6 +29,16 @@ QImage NovaImagem(int largura, int altura) {
     return img;
 }
 
+// A white 32 x 32 picture in a one-pixel frame: both stand-in pictures start so.
+QImage QuadroPadrao(QColor moldura) {
+    QImage img(32, 32, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setPen(moldura);
+    p.drawRect(0, 0, 31, 31);
+    return img;
+}
+
 }  // namespace
 
 SuperficieQt::SuperficieQt(int largura, int altura) {
@@ -191,11 +201,8 @@ void SuperficieQt::Copiar(const Superficie& origem, int x, int y, int largura, i
 
 QImage ImagemErro() {
     // A small white page with a red cross: "this picture cannot be shown".
-    QImage img(32, 32, QImage::Format_RGB32);
-    img.fill(Qt::white);
+    QImage img = QuadroPadrao(QColor(128, 128, 128));
     QPainter p(&img);
-    p.setPen(QColor(128, 128, 128));
-    p.drawRect(0, 0, 31, 31);
     p.setPen(QPen(QColor(200, 0, 0), 3));
     p.drawLine(8, 8, 23, 23);
     p.drawLine(23, 8, 8, 23);
@@ -204,11 +211,8 @@ QImage ImagemErro() {
 
 QImage ImagemFigura() {
     // A framed landscape: "a picture goes here".
-    QImage img(32, 32, QImage::Format_RGB32);
-    img.fill(Qt::white);
+    QImage img = QuadroPadrao(QColor(96, 96, 96));
     QPainter p(&img);
-    p.setPen(QColor(96, 96, 96));
-    p.drawRect(0, 0, 31, 31);
     p.fillRect(QRect(3, 3, 26, 26), QColor(200, 225, 255));
     p.setBrush(QColor(255, 210, 0));
     p.setPen(Qt::NoPen);
