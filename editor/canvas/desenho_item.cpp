@@ -9,9 +9,9 @@
 #include "canvas/texto_estilizado.h"
 #include "document/cp1252.h"
 #include "document/paleta.h"
+#include "document/textos.h"
 #include "output/formatacao.h"
 #include "output/macros_cor.h"
-#include "document/textos.h"
 
 namespace mobrix {
 

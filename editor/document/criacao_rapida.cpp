@@ -8,7 +8,8 @@ namespace mobrix {
 std::optional<PropostaMagica> ShowMagic(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int banda, int medida) {
     const int64_t largura = x2 - x1;
     const int64_t altura = y2 - y1 + 1;
-    if (largura > TamanhoMaximoEditavel || altura > TamanhoMaximoEditavel || largura < 1 || altura < 1) return std::nullopt;
+    if (largura < 1 || altura < 1 || largura > TamanhoMaximoEditavel || altura > TamanhoMaximoEditavel)
+        return std::nullopt;
     PropostaMagica p;
     p.quadro = {static_cast<int32_t>(x1 + MargemItens), static_cast<int32_t>(y1), static_cast<int32_t>(largura),
                 static_cast<int32_t>(altura)};

@@ -12,6 +12,16 @@
 #include "document/transferencia.h"
 
 namespace mobrix {
+namespace {
+
+// Centred on the band, halves to even, as every other pixel position.
+int32_t TopoMarcadorBanda(const Banda& banda) {
+    const double topo =
+        static_cast<double>(banda.Topo) + static_cast<double>(banda.AlturaEfetiva()) / 2 - AlturaMarcadorBanda / 2.0;
+    return static_cast<int32_t>(std::clamp(std::nearbyint(topo), double{INT32_MIN}, double{INT32_MAX}));
+}
+
+}  // namespace
 
 Editor::Editor(const PortasEditor& portas)
     : dialogos_(portas.dialogos),
@@ -26,17 +36,6 @@ Editor::Editor(const PortasEditor& portas)
     std::error_code ec;
     pastaAtual_ = std::filesystem::current_path(ec).string();
 }
-
-namespace {
-
-// Centred on the band, halves to even, as every other pixel position.
-int32_t TopoMarcadorBanda(const Banda& banda) {
-    const double topo =
-        static_cast<double>(banda.Topo) + static_cast<double>(banda.AlturaEfetiva()) / 2 - AlturaMarcadorBanda / 2.0;
-    return static_cast<int32_t>(std::clamp(std::nearbyint(topo), double{INT32_MIN}, double{INT32_MAX}));
-}
-
-}  // namespace
 
 std::string Editor::Titulo() const {
     if (doc_.NomeArquivo.empty()) return NomeProduto;

@@ -96,7 +96,9 @@ void Editor::RedimensionarPorTecla(TeclaEditor tecla) {
     if (!doc_.TemItemSelecionado()) return;
     const int64_t largura = doc_.itemSel().Largura;
     const int64_t altura = doc_.bandaSel().AlturaEfetiva();
-    const auto limitar = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, 1, TamanhoMaximoEditavel)); };
+    const auto limitar = [](int64_t v) {
+        return static_cast<int32_t>(std::clamp<int64_t>(v, 1, TamanhoMaximoEditavel));
+    };
     switch (tecla) {
         case TeclaEditor::Direita: AplicarLargura(limitar(largura + 8)); break;
         case TeclaEditor::Esquerda: AplicarLargura(limitar(largura - 8)); break;

@@ -11,10 +11,6 @@ namespace chave {
 std::string ArquivoRecente(int i) { return "Arquivo recente " + std::to_string(i); }
 }  // namespace chave
 
-namespace {
-
-}  // namespace
-
 bool LerBooleano(Configuracoes& cfg, const std::string& chave, bool padrao) {
     const std::optional<std::string> v = cfg.Ler(chave);
     if (!v) return padrao;

@@ -4,13 +4,13 @@
 
 #include "document/arquivos.h"
 #include "document/identidade.h"
+#include "document/textos.h"
 #include "output/campos_linha.h"
 #include "output/cobol.h"
 #include "output/comentario.h"
 #include "output/formatacao.h"
 #include "output/marcadores.h"
 #include "output/percurso.h"
-#include "document/textos.h"
 
 namespace mobrix {
 namespace {

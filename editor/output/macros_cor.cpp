@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "output/formatacao.h"
 #include "document/textos.h"
+#include "output/formatacao.h"
 
 namespace mobrix {
 namespace {

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "output/formatacao.h"
 #include "document/textos.h"
+#include "output/formatacao.h"
 
 namespace mobrix {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "document/textos.h"
 #include "output/estilos_texto.h"
 #include "output/macros_cor.h"
-#include "document/textos.h"
 #include "output/variaveis.h"
 
 using namespace mobrix;
